@@ -1,0 +1,113 @@
+// The server's port object: the register image, the per-PLC tables that
+// steer and report the scan, the serial port and the PLC link protocol.
+//
+// Client libraries receive a plain pointer to this object and call its
+// virtual operations, so the order of the virtual operations and their
+// argument lists are a binary interface between separately built libraries.
+// Add nothing in between; new members go at the end.
+#pragma once
+
+#include "platform/afx.h"
+#include "platform/serial.h"
+#include "platform/windef.h"
+
+#include <cstdint>
+
+#ifndef NIMBO_LINK_API
+#define NIMBO_LINK_API __attribute__((visibility("default")))
+#endif
+
+// Why the last register access, block or reply was dropped instead of applied.
+enum LinkDrop : std::int32_t {
+    LINK_DROP_NONE = 0,
+    LINK_DROP_REGISTER_OUTSIDE_IMAGE = 1,  // a single register past the image
+    LINK_DROP_BLOCK_OUTSIDE_IMAGE = 2,     // a 16-register block that does not fit
+    LINK_DROP_FRAME_PAST_BUFFER = 3,       // a reply whose length byte runs past the receive buffer
+    LINK_DROP_NO_PLC_ENABLED = 4,          // the scan found no PLC to poll and stays idle
+    LINK_DROP_REGISTER_NOT_ON_LINE = 5,    // a write for a register number wider than the line's 16 bits
+};
+
+class NIMBO_LINK_API CComSer : public CObject {
+    DECLARE_DYNCREATE(CComSer)
+
+public:
+    static constexpr int kRegisterCount = 256000;
+    static constexpr int kPlcCount = 32;
+    static constexpr int kBufferSize = 256;
+    static constexpr int kBlockSize = 16;
+
+    CComSer();
+    ~CComSer() override;
+
+    virtual int Open(int inQueue, int outQueue, int handshake);
+    virtual void Close();
+    virtual int ProbePort(int portNumber);
+    virtual int ReceiveStep();
+    virtual void SendCommandByte(BYTE command, BYTE data);
+    virtual void SendCommand(BYTE command);
+    virtual void SendCommandWait(BYTE command);
+    virtual void SendFrame(int payloadLength);
+    virtual std::int32_t* GetRegisters();
+    virtual std::int32_t GetRegister(int plc, int reg);
+    virtual void SelectPlc(SHORT plc);
+    virtual void SendWriteRegister(int reg, std::int32_t value);
+    virtual void SendWriteBlock(int reg, const std::int32_t* values);
+    virtual void SetRegister(int plc, int reg, std::int32_t value);
+    virtual void SetRegisterBlock(int plc, int reg, const std::int32_t* values);
+    virtual int PollNext();
+    virtual void SendText(const char* text);
+    virtual char* ReadText();
+    virtual int NextPlc();
+    virtual void SwapLong(void* destination, const void* source);
+    virtual void SwapLongs(void* destination, const void* source, int count);
+    virtual void WriteFrame();
+    virtual int ReadAppend();
+    virtual BYTE Checksum(int length, const BYTE* bytes);
+    virtual BYTE ReceiveChecksum(int length);
+    virtual void CheckReply();
+    virtual void DispatchReply();
+    virtual void SetExpectedLength();
+    virtual void SetRange(int a, int b);
+    virtual int FindEnabledPlc(int index);
+
+    std::int32_t currentPlc;
+    std::int32_t portNumber;
+    std::int32_t baudRate;
+    std::int32_t timerInterval;
+    std::int32_t plcEnabled[kPlcCount];
+    std::int32_t plcStart[kPlcCount];
+    std::int32_t plcStop[kPlcCount];
+    std::int32_t plcStatus[kPlcCount];
+    std::uint32_t plcScanTime[kPlcCount];
+    std::int32_t plcLastSeen[kPlcCount];
+    HANDLE portHandle;
+    std::int32_t expectedLength;
+    std::int32_t waiting;
+    std::int32_t lastCount;
+    std::int32_t stallCount;
+    std::int32_t rxCount;
+    std::int32_t nextRegister;
+    std::int32_t rangeFirst;
+    std::int32_t rangeLast;
+    std::uint32_t passStart;
+    DCB dcb;
+    std::int32_t registers[kRegisterCount];
+    BYTE rxBuffer[kBufferSize];
+    BYTE txBuffer[kBufferSize];
+
+    // Added after the original members: why something was last dropped.
+    std::int32_t lastDrop;
+};
+
+inline const char* LinkDropText(std::int32_t reason)
+{
+    switch (reason) {
+    case LINK_DROP_NONE: return "nothing dropped";
+    case LINK_DROP_REGISTER_OUTSIDE_IMAGE: return "register outside the register image";
+    case LINK_DROP_BLOCK_OUTSIDE_IMAGE: return "block does not fit in the register image";
+    case LINK_DROP_FRAME_PAST_BUFFER: return "reply frame runs past the receive buffer";
+    case LINK_DROP_NO_PLC_ENABLED: return "no PLC enabled, scan idle";
+    case LINK_DROP_REGISTER_NOT_ON_LINE: return "register number does not fit the line's 16 bits, not sent";
+    default: return "unknown";
+    }
+}

@@ -1,0 +1,80 @@
+#include "tools/poll/poll_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+const char* const kPollUsage =
+    "usage: nimbo-poll --com N [--speed B] [--timer MS] --plc P --range A:B [--passes K]\n"
+    "       nimbo-poll --com N [--speed B] --plc P --write R=V\n";
+
+namespace {
+
+bool ParseLong(const std::string& text, long long low, long long high, long long* out)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long long v = std::strtoll(text.c_str(), &end, 0);
+    if (errno != 0 || *end != '\0' || v < low || v > high)
+        return false;
+    *out = v;
+    return true;
+}
+
+bool ParsePair(const std::string& text, char sep, long long lowA, long long highA, long long lowB, long long highB,
+               long long* a, long long* b)
+{
+    std::size_t at = text.find(sep);
+    return at != std::string::npos && ParseLong(text.substr(0, at), lowA, highA, a) &&
+           ParseLong(text.substr(at + 1), lowB, highB, b);
+}
+
+}  // namespace
+
+std::optional<PollOptions> ParsePollOptions(int argc, char** argv, std::string* error)
+{
+    PollOptions o;
+    bool haveRange = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (i + 1 >= argc) {
+            *error = "missing value after " + arg;
+            return std::nullopt;
+        }
+        std::string value = argv[++i];
+        long long v = 0, w = 0;
+        if (arg == "--com" && ParseLong(value, 1, 255, &v)) {
+            o.com = static_cast<int>(v);
+        } else if (arg == "--speed" && ParseLong(value, 50, 4000000, &v)) {
+            o.speed = static_cast<int>(v);
+        } else if (arg == "--timer" && ParseLong(value, 6, 99999, &v)) {
+            o.timerMs = static_cast<int>(v);
+        } else if (arg == "--plc" && ParseLong(value, 1, 32, &v)) {
+            o.plc = static_cast<int>(v);
+        } else if (arg == "--passes" && ParseLong(value, 1, 1000000, &v)) {
+            o.passes = static_cast<int>(v);
+        } else if (arg == "--range" && ParsePair(value, ':', 0, 65535, 0, 65535, &v, &w)) {
+            o.rangeFirst = static_cast<int>(v < w ? v : w);
+            o.rangeLast = static_cast<int>(v < w ? w : v);
+            haveRange = true;
+        } else if (arg == "--write" && ParsePair(value, '=', 0, 65535, INT32_MIN, UINT32_MAX, &v, &w)) {
+            o.write = true;
+            o.writeRegister = static_cast<int>(v);
+            o.writeValue = static_cast<std::int32_t>(static_cast<std::uint32_t>(w));
+        } else {
+            *error = "bad argument: " + arg + " " + value;
+            return std::nullopt;
+        }
+    }
+    if (o.com == 0 || o.plc == 0) {
+        *error = "--com and --plc are required";
+        return std::nullopt;
+    }
+    if (haveRange == o.write) {
+        *error = "give either --range A:B or --write R=V";
+        return std::nullopt;
+    }
+    return o;
+}
