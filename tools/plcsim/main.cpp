@@ -1,0 +1,121 @@
+// plcsim: simulated PLC stations on a pseudo-terminal, so the kit's server
+// and panels can be run and demonstrated without a PLC or a serial cable.
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tools/plcsim/live_scripts.h"
+#include "tools/plcsim/options.h"
+#include "tools/plcsim/pty_server.h"
+#include "tools/plcsim/simulation_setup.h"
+#include "tools/plcsim/station_set.h"
+
+namespace {
+
+volatile sig_atomic_t g_stop_requested = 0;
+
+void RequestStop(int)
+{
+    g_stop_requested = 1;
+}
+
+void CatchStopSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+std::string Usage()
+{
+    std::string text = plcsim::UsageText() + "live scripts:";
+    for (const std::string& name : plcsim::LiveScriptNames())
+        text += " " + name;
+    return text + "\n";
+}
+
+std::string JoinNumbers(const std::vector<int>& numbers)
+{
+    std::string text;
+    for (int n : numbers)
+        text += (text.empty() ? "" : ",") + std::to_string(n);
+    return text;
+}
+
+// Movers step at this pace; it is also how late a stop request may be noticed.
+constexpr auto kTick = std::chrono::milliseconds(100);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace plcsim;
+
+    Options options;
+    StationSet stations;
+    MoverList movers;
+    try {
+        options = ParseCommandLine({argv + 1, argv + argc});
+        if (options.help) {
+            std::fputs(Usage().c_str(), stdout);
+            return 0;
+        }
+        AddStations(options, stations);
+        movers = MakeMovers(options, stations);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "plcsim: %s\n%s", error.what(), Usage().c_str());
+        return 2;
+    }
+
+    std::FILE* log = stderr;
+    if (!options.log_file.empty() && !(log = std::fopen(options.log_file.c_str(), "a"))) {
+        std::perror(("plcsim: " + options.log_file).c_str());
+        return 1;
+    }
+    stations.Log().SetListener([log](const LogEntry& entry) {
+        std::fprintf(log, "%s\n", FormatEntry(entry).c_str());
+        std::fflush(log);
+    });
+    for (const StationOption& station : options.stations) {
+        if (station.faults != Faults{})
+            std::fprintf(log, "station %d faults: %s\n", station.number, DescribeFaults(station.faults).c_str());
+    }
+
+    CatchStopSignals();
+    PtyServer server(stations, options.com, options.devices_dir);
+    try {
+        server.Start();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "plcsim: %s\n", error.what());
+        return 1;
+    }
+    // Scripts wait for this line before they open the port.
+    std::printf("plcsim: COM%d -> %s (stations %s)\n", options.com, server.SlavePath().c_str(),
+                JoinNumbers(stations.Numbers()).c_str());
+    std::fflush(stdout);
+
+    const auto started = std::chrono::steady_clock::now();
+    const auto duration = std::chrono::duration<double>(options.duration_s);
+    while (!g_stop_requested) {
+        const auto elapsed = std::chrono::steady_clock::now() - started;
+        if (options.duration_s > 0 && elapsed >= duration)
+            break;
+        const auto now_ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
+        for (auto& mover : movers)
+            mover->Advance(now_ms);
+        std::this_thread::sleep_for(kTick);
+    }
+
+    server.Stop();
+    stations.Log().SetListener(nullptr);
+    if (log != stderr)
+        std::fclose(log);
+    return 0;
+}

@@ -1,0 +1,52 @@
+// Puts a StationSet on a pseudo-terminal so that a master program opening
+// COM<n> in the devices folder talks to the simulated stations as it would
+// to a serial line. One thread serves the line from Start until Stop.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "tools/plcsim/station_set.h"
+
+namespace plcsim {
+
+class PtyServer {
+public:
+    // devices_dir empty: DefaultDevicesDir(). The stations must outlive the
+    // server; they are fed from its thread only.
+    PtyServer(StationSet& stations, int com, std::string devices_dir = {});
+    ~PtyServer();
+    PtyServer(const PtyServer&) = delete;
+    PtyServer& operator=(const PtyServer&) = delete;
+
+    // Opens the terminal, makes the COM link (refusing to replace anything
+    // but a symlink) and starts serving. Throws std::system_error or
+    // std::runtime_error, leaving nothing behind.
+    void Start();
+    // Stops serving and removes the link; safe to call more than once.
+    void Stop();
+
+    const std::string& SlavePath() const { return slave_path_; }
+    const std::string& LinkPath() const { return link_path_; }
+
+private:
+    void OpenTerminal();
+    void MakeLink();
+    void CloseTerminal();
+    void Serve();
+
+    StationSet& stations_;
+    std::string devices_dir_;
+    std::string link_path_;
+    std::string slave_path_;
+    int master_fd_ = -1;
+    // Held open so the master never sees a hang-up while no client has the
+    // port open, and so the raw settings survive between clients.
+    int slave_fd_ = -1;
+    bool linked_ = false;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+};
+
+}  // namespace plcsim

@@ -1,0 +1,247 @@
+#include "tools/plcsim/pty_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+#include "tools/plcsim/devices_dir.h"
+#include "tools/plcsim/tests/request_frames.h"
+
+namespace plcsim {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+using Clock = std::chrono::steady_clock;
+
+// Far beyond what a reply takes; only a lost reply should ever hit it.
+constexpr auto kReplyBound = std::chrono::seconds(2);
+
+// The master's end of the line, opened the way the kit's server opens a port.
+class LineClient {
+public:
+    explicit LineClient(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY))
+    {
+        if (fd_ < 0)
+            return;
+        termios tio{};
+        tcgetattr(fd_, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(fd_, TCSANOW, &tio);
+    }
+    ~LineClient()
+    {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    bool IsOpen() const { return fd_ >= 0; }
+
+    void Send(const Bytes& bytes) { ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+
+    // Bytes arrive when they arrive: keep polling until n are in or the bound passes.
+    Bytes Receive(std::size_t n)
+    {
+        Bytes got;
+        const auto deadline = Clock::now() + kReplyBound;
+        while (got.size() < n && Clock::now() < deadline) {
+            pollfd pfd{fd_, POLLIN, 0};
+            if (poll(&pfd, 1, 20) <= 0 || !(pfd.revents & POLLIN))
+                continue;
+            std::uint8_t buffer[256];
+            const ssize_t r = read(fd_, buffer, std::min(sizeof buffer, n - got.size()));
+            if (r > 0)
+                got.insert(got.end(), buffer, buffer + r);
+        }
+        return got;
+    }
+
+private:
+    int fd_;
+};
+
+class PtyServing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/plcsim_test_XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        temp_ = pattern;
+        devices_ = temp_ + "/devices";
+    }
+    void TearDown() override
+    {
+        server_.reset();
+        std::error_code ignored;
+        fs::remove_all(temp_, ignored);
+    }
+    PtyServer& Serve(int com = 5)
+    {
+        server_.emplace(stations_, com, devices_);
+        server_->Start();
+        return *server_;
+    }
+
+    std::string temp_;
+    std::string devices_;
+    StationSet stations_;
+    std::optional<PtyServer> server_;
+};
+
+TEST_F(PtyServing, ReadBlockRoundTripThroughTheLink)
+{
+    stations_.Add(2).Set(300, 0x12345678);
+    PtyServer& server = Serve();
+    EXPECT_EQ(server.LinkPath(), devices_ + "/COM5");
+    ASSERT_TRUE(fs::is_symlink(fs::symlink_status(server.LinkPath())));
+    EXPECT_EQ(fs::read_symlink(server.LinkPath()), fs::path(server.SlavePath()));
+
+    LineClient client(server.LinkPath());
+    ASSERT_TRUE(client.IsOpen());
+    client.Send({0xFF, 0x02, 0x07, 0x3B, 0x01, 0x2C, 0x70});
+    const Bytes reply = client.Receive(72);
+    ASSERT_EQ(reply.size(), 72u);
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 11),
+              (Bytes{0x00, 0xFF, 0x02, 0x47, 0xBB, 0x01, 0x2C, 0x12, 0x34, 0x56, 0x78}));
+    EXPECT_EQ(reply.back(), Checksum(reply.data() + 1, 70));
+}
+
+TEST_F(PtyServing, WriteThenReadBackWithTheRequestSplitInTwo)
+{
+    stations_.Add(1);
+    PtyServer& server = Serve();
+    LineClient client(server.LinkPath());
+    const Bytes write = test::WriteRequest(1, 301, 50);
+    client.Send(Bytes(write.begin(), write.begin() + 4));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the halves arrive apart
+    client.Send(Bytes(write.begin() + 4, write.end()));
+    EXPECT_EQ(client.Receive(11).size(), 11u);
+
+    client.Send(test::ReadBlockRequest(1, 301));
+    const Bytes reply = client.Receive(72);
+    ASSERT_EQ(reply.size(), 72u);
+    EXPECT_EQ(GetValue(&reply[7]), 50);
+    EXPECT_EQ(stations_.Find(1)->Get(301), 50);
+}
+
+TEST_F(PtyServing, ClientMayCloseAndComeBack)
+{
+    stations_.Add(1);
+    PtyServer& server = Serve();
+    for (int visit = 0; visit < 3; ++visit) {
+        LineClient client(server.LinkPath());
+        ASSERT_TRUE(client.IsOpen());
+        client.Send(test::WriteRequest(1, 7, visit));
+        EXPECT_EQ(client.Receive(11).size(), 11u) << "visit " << visit;
+    }
+    EXPECT_EQ(stations_.Find(1)->Get(7), 2);
+}
+
+TEST_F(PtyServing, DelayedReplyIsNeverEarly)
+{
+    stations_.Add(1, {.delay_ms = 150});
+    PtyServer& server = Serve();
+    LineClient client(server.LinkPath());
+    const auto sent = Clock::now();
+    client.Send(test::WriteRequest(1, 1, 1));
+    EXPECT_EQ(client.Receive(11).size(), 11u);
+    EXPECT_GE(Clock::now() - sent, std::chrono::milliseconds(150));
+}
+
+TEST_F(PtyServing, LinkFolderIsCreatedAndTheLinkRemovedOnStop)
+{
+    devices_ = temp_ + "/a/b/devices";
+    stations_.Add(1);
+    PtyServer& server = Serve(7);
+    const std::string link = server.LinkPath();
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    server.Stop();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    server.Stop();  // twice is harmless
+}
+
+TEST_F(PtyServing, DestructionAloneRemovesTheLink)
+{
+    stations_.Add(1);
+    const std::string link = Serve().LinkPath();
+    server_.reset();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+}
+
+TEST_F(PtyServing, StaleLinkIsReplaced)
+{
+    fs::create_directories(devices_);
+    fs::create_symlink("/nonexistent/pts/99", devices_ + "/COM5");
+    stations_.Add(1);
+    PtyServer& server = Serve();
+    EXPECT_EQ(fs::read_symlink(server.LinkPath()), fs::path(server.SlavePath()));
+}
+
+TEST_F(PtyServing, RegularFileInTheWayIsLeftAloneAndStartFails)
+{
+    fs::create_directories(devices_);
+    std::ofstream(devices_ + "/COM5") << "not a link";
+    stations_.Add(1);
+    server_.emplace(stations_, 5, devices_);
+    EXPECT_THROW(server_->Start(), std::runtime_error);
+    EXPECT_TRUE(fs::is_regular_file(devices_ + "/COM5"));
+    server_.reset();
+    EXPECT_TRUE(fs::is_regular_file(devices_ + "/COM5"));
+}
+
+TEST_F(PtyServing, LinkTakenOverBySomeoneElseIsNotRemoved)
+{
+    stations_.Add(1);
+    PtyServer& server = Serve();
+    fs::remove(server.LinkPath());
+    fs::create_symlink("/dev/null", server.LinkPath());
+    server.Stop();
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(server.LinkPath())));
+}
+
+// Restores an environment variable however the test ends.
+class EnvGuard {
+public:
+    explicit EnvGuard(const char* name) : name_(name)
+    {
+        if (const char* value = std::getenv(name))
+            old_ = value;
+    }
+    ~EnvGuard()
+    {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(DevicesFolder, EnvironmentVariableWinsElseHome)
+{
+    EnvGuard devices("NIMBO_DEVICES");
+    EnvGuard home("HOME");
+    setenv("HOME", "/nowhere/home", 1);
+    setenv("NIMBO_DEVICES", "/nowhere/devices", 1);
+    EXPECT_EQ(DefaultDevicesDir(), "/nowhere/devices");
+    unsetenv("NIMBO_DEVICES");
+    EXPECT_EQ(DefaultDevicesDir(), "/nowhere/home/.config/nimbo/devices");
+    // Given a folder, the server does not look at the environment at all.
+    StationSet stations;
+    EXPECT_EQ(PtyServer(stations, 3, "/elsewhere").LinkPath(), "/elsewhere/COM3");
+}
+
+}  // namespace
+}  // namespace plcsim
