@@ -11,6 +11,33 @@ Variant Variant::Long(std::int32_t v)
     return r;
 }
 
+Variant Variant::Int64(std::int64_t v)
+{
+    Variant r;
+    r.type_ = VT_I8;
+    r.int64_ = v;
+    return r;
+}
+
+std::int64_t Variant::AsInt64(bool* ok) const
+{
+    if (type_ == VT_I8) {
+        if (ok)
+            *ok = true;
+        return int64_;
+    }
+    if (type_ == VT_BSTR) {
+        errno = 0;
+        char* end = nullptr;
+        long long v = std::strtoll(string_.c_str(), &end, 0);
+        bool good = !string_.empty() && *end == '\0' && errno == 0;
+        if (ok)
+            *ok = good;
+        return good ? v : 0;
+    }
+    return AsLong(ok);
+}
+
 Variant Variant::Bool(bool v)
 {
     Variant r;
@@ -33,6 +60,13 @@ std::int32_t Variant::AsLong(bool* ok) const
         *ok = true;
     switch (type_) {
     case VT_I4: return long_;
+    case VT_I8:
+        if (int64_ < INT32_MIN || int64_ > INT32_MAX) {
+            if (ok)
+                *ok = false;
+            return 0;
+        }
+        return static_cast<std::int32_t>(int64_);
     case VT_BOOL: return bool_ ? 1 : 0;
     case VT_BSTR: {
         errno = 0;
@@ -56,6 +90,7 @@ bool Variant::AsBool(bool* ok) const
     switch (type_) {
     case VT_BOOL: return bool_;
     case VT_I4: return long_ != 0;
+    case VT_I8: return int64_ != 0;
     case VT_BSTR:
         if (string_ == "true" || string_ == "True" || string_ == "TRUE")
             return true;
@@ -78,6 +113,7 @@ std::string Variant::AsString() const
 {
     switch (type_) {
     case VT_I4: return std::to_string(long_);
+    case VT_I8: return std::to_string(int64_);
     case VT_BOOL: return bool_ ? "true" : "false";
     case VT_BSTR: return string_;
     default: return {};
@@ -90,6 +126,7 @@ bool Variant::ChangeType(VARTYPE to, Variant* out) const
     switch (to) {
     case VT_I4:
     case VT_COLOR: *out = Long(AsLong(&ok)); break;
+    case VT_I8: *out = Int64(AsInt64(&ok)); break;
     case VT_BOOL: *out = Bool(AsBool(&ok)); break;
     case VT_BSTR: *out = String(AsString()); break;
     default: *out = *this; break;
@@ -99,5 +136,5 @@ bool Variant::ChangeType(VARTYPE to, Variant* out) const
 
 bool Variant::operator==(const Variant& other) const
 {
-    return type_ == other.type_ && long_ == other.long_ && bool_ == other.bool_ && string_ == other.string_;
+    return type_ == other.type_ && long_ == other.long_ && int64_ == other.int64_ && bool_ == other.bool_ && string_ == other.string_;
 }

@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <string>
 
-enum VARTYPE : int { VT_EMPTY = 0, VT_I4 = 3, VT_BSTR = 8, VT_BOOL = 11, VT_COLOR = 0x1003 };
+enum VARTYPE : int { VT_EMPTY = 0, VT_I4 = 3, VT_BSTR = 8, VT_BOOL = 11, VT_I8 = 20, VT_COLOR = 0x1003 };
 
 class NIMBO_PLATFORM_API Variant {
 public:
     Variant() = default;
     static Variant Long(std::int32_t v);
+    // Addresses travel as 64-bit integers on this platform.
+    static Variant Int64(std::int64_t v);
     static Variant Bool(bool v);
     static Variant String(std::string v);
 
@@ -21,6 +23,7 @@ public:
     // Coercions as automation makes them; false in *ok when the value does
     // not convert (a string that is not a number, say).
     std::int32_t AsLong(bool* ok = nullptr) const;
+    std::int64_t AsInt64(bool* ok = nullptr) const;
     bool AsBool(bool* ok = nullptr) const;
     std::string AsString() const;
 
@@ -32,6 +35,7 @@ public:
 private:
     VARTYPE type_ = VT_EMPTY;
     std::int32_t long_ = 0;
+    std::int64_t int64_ = 0;
     bool bool_ = false;
     std::string string_;
 };

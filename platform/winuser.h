@@ -7,8 +7,11 @@
 #include "platform/export.h"
 #include "platform/windef.h"
 
+#include "platform/pixels.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using HWND = std::uint32_t;  // 0 is no window
 using WPARAM = std::uintptr_t;
@@ -39,6 +42,8 @@ constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETTEXT = 0x000C;
+constexpr UINT WM_GETTEXT = 0x000D;
+constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
@@ -49,25 +54,73 @@ constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
+constexpr UINT WM_RBUTTONUP = 0x0205;
+constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
+constexpr UINT WM_MBUTTONDOWN = 0x0207;
+constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_USER = 0x0400;
 
 constexpr int GWL_USERDATA = -21;
 
+// Key and button state in the wParam of mouse messages.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+constexpr WPARAM SIZE_RESTORED = 0;
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWNA = 8;
+
 constexpr UINT MB_OK = 0x00000000;
 constexpr UINT MB_OKCANCEL = 0x00000001;
+constexpr UINT MB_ABORTRETRYIGNORE = 0x00000002;
+constexpr UINT MB_YESNOCANCEL = 0x00000003;
 constexpr UINT MB_YESNO = 0x00000004;
+constexpr UINT MB_RETRYCANCEL = 0x00000005;
 constexpr UINT MB_ICONHAND = 0x00000010;
 constexpr UINT MB_ICONQUESTION = 0x00000020;
 constexpr UINT MB_ICONEXCLAMATION = 0x00000030;
 constexpr UINT MB_ICONINFORMATION = 0x00000040;
+constexpr UINT MB_ICONSTOP = MB_ICONHAND;
+constexpr UINT MB_ICONERROR = MB_ICONHAND;
+constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
+constexpr UINT MB_ICONASTERISK = MB_ICONINFORMATION;
+constexpr UINT MB_DEFBUTTON1 = 0x00000000;
+constexpr UINT MB_DEFBUTTON2 = 0x00000100;
+constexpr UINT MB_DEFBUTTON3 = 0x00000200;
+constexpr UINT MB_TYPEMASK = 0x0000000F;
+constexpr UINT MB_ICONMASK = 0x000000F0;
+constexpr UINT MB_DEFMASK = 0x00000F00;
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDABORT = 3;
+constexpr int IDRETRY = 4;
+constexpr int IDIGNORE = 5;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
 inline WORD LOWORD(LPARAM v) { return static_cast<WORD>(v & 0xFFFF); }
 inline WORD HIWORD(LPARAM v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 inline LPARAM MAKELPARAM(int lo, int hi) { return static_cast<LPARAM>((static_cast<DWORD>(hi & 0xFFFF) << 16) | (lo & 0xFFFF)); }
+// Mouse positions are signed: a drag that leaves the window goes negative.
+inline int GET_X_LPARAM(LPARAM v) { return static_cast<SHORT>(LOWORD(v)); }
+inline int GET_Y_LPARAM(LPARAM v) { return static_cast<SHORT>(HIWORD(v)); }
+
+// What WM_CREATE points its lParam at.
+struct CREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    const char* lpszName;
+};
 
 // A window. Derived classes handle messages in WindowProc and pass the rest
 // to DefWindowProc. The object outlives its window only if the owner says so.
@@ -79,6 +132,7 @@ public:
     // Creates the window as a child of parent (0: a top-level window), at
     // rect in the parent's client coordinates. WM_CREATE runs inside; when
     // it answers -1 the window is destroyed again and false is returned.
+    // Windows are visible from creation on, top-level ones too.
     bool CreateWindowed(HWND parent, const RECT& rect, const std::string& text = {});
     void DestroyWindow();
 
@@ -88,6 +142,10 @@ public:
     // The window's handle, 0 before creation and after destruction.
     HWND m_hWnd = 0;
     HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // What DefWindowProc fills the client area with on WM_ERASEBKGND: the
+    // 3-D face grey, RGB(192,192,192), unless the window says otherwise.
+    COLORREF m_background = 0x00C0C0C0;
 };
 
 NIMBO_PLATFORM_API LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -107,11 +165,22 @@ NIMBO_PLATFORM_API BOOL ShowWindow(HWND window, int show);
 NIMBO_PLATFORM_API UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, void* unused);
 NIMBO_PLATFORM_API BOOL KillTimer(HWND window, UINT_PTR id);
 NIMBO_PLATFORM_API int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
+// WM_DESTROY goes to the window, then to its children; then all of them
+// stop being windows and their timers stop.
+NIMBO_PLATFORM_API BOOL DestroyWindow(HWND window);
+NIMBO_PLATFORM_API HWND GetParent(HWND window);
+NIMBO_PLATFORM_API BOOL IsWindowVisible(HWND window);
+NIMBO_PLATFORM_API BOOL EnableWindow(HWND window, BOOL enable);  // answers whether it was disabled
+NIMBO_PLATFORM_API BOOL IsWindowEnabled(HWND window);
+NIMBO_PLATFORM_API BOOL ClientToScreen(HWND window, POINT* point);
+NIMBO_PLATFORM_API BOOL ScreenToClient(HWND window, POINT* point);
 
 namespace nimbo {
 
 // Runs the event loop for a while (posted messages, timers, painting);
 // ms < 0 runs until QuitEventLoop.
+// QuitEventLoop ends the innermost open-ended loop; asked while none runs,
+// it ends the next one at once, as a queued WM_QUIT would. Loops nest.
 NIMBO_PLATFORM_API void RunEventLoop(int milliseconds);
 NIMBO_PLATFORM_API void QuitEventLoop(int code);
 
@@ -120,5 +189,24 @@ NIMBO_PLATFORM_API void QuitEventLoop(int code);
 // and leaves the text here for tests.
 NIMBO_PLATFORM_API const std::string& LastMessageBoxText();
 NIMBO_PLATFORM_API int MessageBoxCount();
+
+// True when nothing can be shown to a person (the offscreen platform).
+// Programs started with no display are switched to it before the first
+// window, so they run the same, unseen.
+NIMBO_PLATFORM_API bool IsHeadless();
+
+// Every rectangle InvalidateRect was given for the window since the last
+// call (a null rectangle recorded as the whole client area), oldest first.
+NIMBO_PLATFORM_API std::vector<RECT> TakeInvalidations(HWND window);
+
+// A dialog's own loop: runs the event loop until EndModalLoop is called for
+// the window, and answers the result given there, or -1 when the window was
+// destroyed instead. Other windows and their timers keep running meanwhile.
+NIMBO_PLATFORM_API int RunModalLoop(HWND window);
+NIMBO_PLATFORM_API void EndModalLoop(HWND window, int result);
+
+// The window's client area with its children as drawn now.
+NIMBO_PLATFORM_API bool SaveWindowPng(HWND window, const std::string& path);
+NIMBO_PLATFORM_API Pixels GrabWindowPixels(HWND window);
 
 }  // namespace nimbo

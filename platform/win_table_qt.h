@@ -1,0 +1,71 @@
+// The process's table of windows, for platform sources only. The table
+// itself may be asked from any thread whether a handle is a window; a
+// record's contents belong to the thread that runs the windows.
+#pragma once
+
+#include "platform/winuser.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QRect>
+#include <QRegion>
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CDC;
+
+namespace nimbo::win {
+
+struct WindowRecord {
+    HWND handle = 0;
+    HWND parent = 0;
+    CWnd* wnd = nullptr;
+    QPointer<QWidget> widget;
+    std::string text;
+    LONG_PTR userData = 0;
+    std::map<UINT_PTR, int> timers;  // the window's timer id -> Qt's
+
+    // What InvalidateRect asked for and the next paint has not done yet.
+    bool updatePending = false;
+    bool erasePending = false;
+    QRegion pendingRegion;
+    std::vector<RECT> invalidations;  // kept for tests until taken
+
+    // Set while its WM_PAINT runs, for BeginPaint.
+    CDC* paintDC = nullptr;
+    bool paintErase = false;
+    QRect paintRect;
+
+    QEventLoop* modalLoop = nullptr;
+    bool modalEnded = false;
+    int modalResult = 0;
+
+    bool destroying = false;
+};
+
+// Null when the handle names no window. Only on the windows' thread, and
+// only until the next message is sent: a handler may destroy the window.
+WindowRecord* Find(HWND window);
+QWidget* WidgetOf(HWND window);
+bool Exists(HWND window);
+CWnd* WindowOf(HWND window);
+
+// Gives the window its handle, one never given before.
+WindowRecord* Add(CWnd* wnd, HWND parent);
+void Remove(HWND window);
+std::vector<HWND> ChildrenOf(HWND window);
+
+// Counts Qt event handlers of windows running now: a widget may not be
+// deleted under its own handler.
+struct DispatchGuard {
+    DispatchGuard();
+    ~DispatchGuard();
+    DispatchGuard(const DispatchGuard&) = delete;
+    DispatchGuard& operator=(const DispatchGuard&) = delete;
+};
+bool InsideWindowEvent();
+
+}  // namespace nimbo::win

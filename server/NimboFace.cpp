@@ -1,0 +1,46 @@
+// The server's face: an animated icon that shows the scan is alive, and the
+// fresh-data icon once after every completed pass.
+#include "server/NimboCtrl.h"
+
+#include "server/NimboResources.h"
+
+namespace {
+constexpr int kFreshData = 10;
+constexpr int kFreshIcon = 8;  // index of icon 210 among the face icons
+constexpr int kFrameEvery = 100;
+}  // namespace
+
+void CNimboCtrl::AdvanceAnimation()
+{
+    iconTime += comSer.timerInterval;
+    if (iconTime > kFrameEvery) {
+        iconTime = 0;
+        InvalidateControl(nullptr, TRUE);
+    }
+}
+
+void CNimboCtrl::OnDraw(CDC* dc, const RECT&, const RECT&)
+{
+    if (dc == nullptr)
+        return;
+    if (iconFrame >= 0 && iconFrame <= 7) {
+        dc->DrawIcon(0, 0, icons[iconFrame]);
+        ++iconFrame;
+        return;
+    }
+    if (iconFrame == kFreshData)
+        dc->DrawIcon(0, 0, icons[kFreshIcon]);
+    iconFrame = 0;
+    iconTime = 400;
+}
+
+void CNimboCtrl::OnLButtonDblClk(UINT flags, POINT point)
+{
+    // The diagnostic window opens here once it exists; then the default handling.
+    COleControl::OnLButtonDblClk(flags, point);
+}
+
+void CNimboCtrl::AboutBox()
+{
+    MessageBoxA(m_hWnd, "Zem Nimbo V1.00", "About Nimbo Control", MB_OK);
+}

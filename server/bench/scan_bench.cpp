@@ -1,0 +1,78 @@
+// Scan throughput against simulated stations on a pseudo-terminal: how many
+// registers a second the server's timer moves for a few timer periods, and
+// how many ticks a pass takes, beside the bound the timer period and the
+// pause after each request allow (one block of 16 registers per tick).
+#include "platform/winuser.h"
+#include "server/NimboCtrl.h"
+#include "tools/plcsim/pty_server.h"
+#include "tools/plcsim/station_set.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+constexpr int kRegisters = 160;  // ten blocks a pass
+constexpr int kRequestPauseMs = 20;
+
+void ScanPasses(benchmark::State& state)
+{
+    const int timer = static_cast<int>(state.range(0));
+    char pattern[] = "/tmp/nimbo-bench-XXXXXX";
+    std::string folder = mkdtemp(pattern);
+    setenv("NIMBO_DEVICES", folder.c_str(), 1);
+    plcsim::StationSet stations;
+    stations.Add(1);
+    plcsim::PtyServer line(stations, 20, folder);
+    line.Start();
+
+    CNimboCtrl server;
+    server.ResetProperties();
+    server.CreateControlWindow(0, 0, 0);
+    int passes = 0;
+    server.SetEventSink([&](DISPID, const std::string&, const DispArgs&) { ++passes; });
+    server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(20));
+    server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(timer));
+    server.PutProperty(DISPID_NIMBO_PLCENABLED1, {}, Variant::Long(1));
+    server.PutProperty(DISPID_NIMBO_PLCSTART1, {}, Variant::Long(0));
+    server.PutProperty(DISPID_NIMBO_PLCSTOP1, {}, Variant::Long(kRegisters - 1));
+    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
+    while (passes == 0)
+        nimbo::RunEventLoop(timer);
+
+    int counted = 0;
+    auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        int target = passes + 1;
+        while (passes < target)
+            nimbo::RunEventLoop(5);
+        ++counted;
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
+    line.Stop();
+    std::filesystem::remove_all(folder);
+
+    const int blocks = (kRegisters + 15) / 16;
+    double tickSeconds = std::max(timer, kRequestPauseMs) / 1000.0;
+    state.counters["registers_per_s"] = kRegisters * counted / seconds;
+    state.counters["ticks_per_pass"] = seconds / counted / (timer / 1000.0);
+    state.counters["bound_registers_per_s"] = 16.0 / tickSeconds;
+    state.counters["bound_ticks_per_pass"] = blocks;
+}
+
+}  // namespace
+
+BENCHMARK(ScanPasses)->Arg(30)->Arg(50)->Arg(100)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,265 @@
+#include "tools/container/Container.h"
+
+#include "platform/registry.h"
+#include "platform/wingdi.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool ParseInt(const std::string& text, long long* out)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    *out = std::strtoll(text.c_str(), &end, 0);
+    return *end == '\0';
+}
+
+std::string Quoted(const Variant& v)
+{
+    return v.Type() == VT_BSTR ? "\"" + v.AsString() + "\"" : v.AsString();
+}
+
+}  // namespace
+
+Container::Container(int width, int height)
+{
+    window_.CreateWindowed(0, RECT{0, 0, width, height}, "nimbo-container");
+    ShowWindow(window_.m_hWnd, 5);
+}
+
+Container::~Container()
+{
+    // Controls go first, newest first, as a form unloads them.
+    for (auto it = creationOrder_.rbegin(); it != creationOrder_.rend(); ++it)
+        controls_.erase(*it);
+}
+
+COleControl* Container::Find(const std::string& name) const
+{
+    auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second.get();
+}
+
+bool Container::Member(COleControl* control, const std::string& name, DISPID* id, std::string* error) const
+{
+    if (!name.empty() && name[0] == '#') {
+        long long v = 0;
+        if (!ParseInt(name.substr(1), &v)) {
+            *error = "bad dispatch identifier " + name;
+            return false;
+        }
+        *id = static_cast<DISPID>(v);
+        return true;
+    }
+    const DispEntry* e = control->Dispatch().Find(name);
+    if (e == nullptr) {
+        *error = "no member " + name;
+        return false;
+    }
+    *id = e->id;
+    return true;
+}
+
+bool Container::Value(const ScriptWord& word, Variant* value, std::string* error)
+{
+    if (word.quoted) {
+        *value = Variant::String(word.text);
+        return true;
+    }
+    if (word.text == "true" || word.text == "false") {
+        *value = Variant::Bool(word.text == "true");
+        return true;
+    }
+    if (!word.text.empty() && word.text[0] == '@') {
+        std::size_t dot = word.text.find('.');
+        COleControl* source = dot == std::string::npos ? nullptr : Find(word.text.substr(1, dot - 1));
+        if (source == nullptr) {
+            *error = "no control for " + word.text;
+            return false;
+        }
+        DISPID id = 0;
+        if (!Member(source, word.text.substr(dot + 1), &id, error))
+            return false;
+        HRESULT hr = source->GetProperty(id, {}, value);
+        if (FAILED(hr)) {
+            *error = word.text + ": " + DispatchErrorText(hr);
+            return false;
+        }
+        return true;
+    }
+    long long n = 0;
+    if (!ParseInt(word.text, &n)) {
+        *error = "not a value: " + word.text + " (strings go in double quotes)";
+        return false;
+    }
+    *value = n >= INT32_MIN && n <= INT32_MAX ? Variant::Long(static_cast<std::int32_t>(n)) : Variant::Int64(n);
+    return true;
+}
+
+bool Container::Args(const std::vector<ScriptWord>& w, std::size_t from, std::size_t to, DispArgs* args,
+                     std::string* error)
+{
+    for (std::size_t i = from; i < to; ++i) {
+        Variant v;
+        if (!Value(w[i], &v, error))
+            return false;
+        args->push_back(v);
+    }
+    return true;
+}
+
+bool Container::Create(const std::vector<ScriptWord>& w, std::string* error)
+{
+    if (w.size() != 3 && w.size() != 5 && w.size() != 7) {
+        *error = "usage: create NAME CLASS [X Y [W H]]";
+        return false;
+    }
+    if (Find(w[1].text)) {
+        *error = "a control named " + w[1].text + " exists already";
+        return false;
+    }
+    long long x = 0, y = 0, cx = -1, cy = -1;
+    if (w.size() >= 5 && (!ParseInt(w[3].text, &x) || !ParseInt(w[4].text, &y))) {
+        *error = "bad position";
+        return false;
+    }
+    if (w.size() == 7 && (!ParseInt(w[5].text, &cx) || !ParseInt(w[6].text, &cy) || cx < 0 || cy < 0)) {
+        *error = "bad size";
+        return false;
+    }
+    std::unique_ptr<COleControl> control(nimbo::CreateControl(w[2].text, error));
+    if (!control)
+        return false;
+    control->ResetProperties();
+    if (cx >= 0)
+        control->RequestExtent(static_cast<int>(cx), static_cast<int>(cy));
+    if (!control->CreateControlWindow(window_.m_hWnd, static_cast<int>(x), static_cast<int>(y))) {
+        *error = "the control refused to create its window";
+        return false;
+    }
+    std::string name = w[1].text;
+    control->SetEventSink([this, name](DISPID, const std::string& event, const DispArgs& args) {
+        std::string line = name + " " + event;
+        for (const Variant& a : args)
+            line += " " + Quoted(a);
+        events_.push_back(line);
+    });
+    controls_[name] = std::move(control);
+    creationOrder_.push_back(name);
+    return true;
+}
+
+bool Container::Click(const std::vector<ScriptWord>& w, bool twice, std::string* error)
+{
+    long long x = 0, y = 0;
+    COleControl* c = w.size() == 4 ? Find(w[1].text) : nullptr;
+    if (c == nullptr || !ParseInt(w[2].text, &x) || !ParseInt(w[3].text, &y)) {
+        *error = std::string("usage: ") + (twice ? "dblclick" : "click") + " NAME X Y";
+        return false;
+    }
+    LPARAM at = MAKELPARAM(static_cast<int>(x), static_cast<int>(y));
+    constexpr WPARAM kLeftButton = 1;
+    SendMessageA(c->m_hWnd, WM_LBUTTONDOWN, kLeftButton, at);
+    SendMessageA(c->m_hWnd, WM_LBUTTONUP, 0, at);
+    if (twice) {
+        SendMessageA(c->m_hWnd, WM_LBUTTONDBLCLK, kLeftButton, at);
+        SendMessageA(c->m_hWnd, WM_LBUTTONUP, 0, at);
+    }
+    return true;
+}
+
+Container::Outcome Container::Run(const std::string& line, std::vector<std::string>* out, std::string* error)
+{
+    std::vector<ScriptWord> w;
+    if (!SplitScriptLine(line, &w, error))
+        return Outcome::Failed;
+    if (w.empty() || w[0].text[0] == '#')
+        return Outcome::Ok;
+    const std::string& command = w[0].text;
+    auto fail = [&](const std::string& reason) {
+        *error = reason;
+        return Outcome::Failed;
+    };
+
+    if (command == "quit")
+        return Outcome::Quit;
+    if (command == "create")
+        return Create(w, error) ? Outcome::Ok : Outcome::Failed;
+    if (command == "wait") {
+        long long ms = 0;
+        if (w.size() != 2 || !ParseInt(w[1].text, &ms) || ms < 0)
+            return fail("usage: wait MS");
+        nimbo::RunEventLoop(static_cast<int>(ms));
+        return Outcome::Ok;
+    }
+    if (command == "screenshot") {
+        if (w.size() != 2)
+            return fail("usage: screenshot FILE");
+        nimbo::RunEventLoop(0);
+        return nimbo::SaveWindowPng(window_.m_hWnd, w[1].text) ? Outcome::Ok
+                                                               : fail("cannot write " + w[1].text);
+    }
+    if (command == "events") {
+        for (const auto& e : events_)
+            out->push_back(e);
+        events_.clear();
+        return Outcome::Ok;
+    }
+    if (command == "click" || command == "dblclick")
+        return Click(w, command == "dblclick", error) ? Outcome::Ok : Outcome::Failed;
+
+    if (w.size() < 2)
+        return fail("unknown command " + command);
+    COleControl* c = Find(w[1].text);
+    if (command != "create" && c == nullptr &&
+        (command == "load" || command == "save" || command == "put" || command == "get" || command == "call"))
+        return fail("no control named " + w[1].text);
+
+    if (command == "load" || command == "save") {
+        if (w.size() != 3)
+            return fail("usage: " + command + " NAME FILE");
+        PropertyBag bag;
+        if (command == "save") {
+            c->SaveProperties(&bag);
+            return bag.SaveFile(w[2].text, error) ? Outcome::Ok : Outcome::Failed;
+        }
+        if (!bag.LoadFile(w[2].text, error))
+            return Outcome::Failed;
+        auto problems = c->LoadProperties(bag);
+        if (!problems.empty())
+            return fail(w[2].text + ": " + problems.front());
+        return Outcome::Ok;
+    }
+    if (command == "put" || command == "get" || command == "call") {
+        std::size_t minimum = command == "put" ? 4 : 3;
+        if (w.size() < minimum)
+            return fail("usage: " + command + " NAME MEMBER [ARG ...]" + (command == "put" ? " VALUE" : ""));
+        DISPID id = 0;
+        if (!Member(c, w[2].text, &id, error))
+            return Outcome::Failed;
+        DispArgs args;
+        std::size_t argsEnd = command == "put" ? w.size() - 1 : w.size();
+        if (!Args(w, 3, argsEnd, &args, error))
+            return Outcome::Failed;
+        HRESULT hr;
+        Variant result;
+        if (command == "put") {
+            Variant value;
+            if (!Value(w.back(), &value, error))
+                return Outcome::Failed;
+            hr = c->PutProperty(id, args, value);
+        } else if (command == "get") {
+            hr = c->GetProperty(id, args, &result);
+        } else {
+            hr = c->CallMethod(id, args, &result);
+        }
+        if (FAILED(hr))
+            return fail(w[2].text + ": " + DispatchErrorText(hr));
+        if (command == "get")
+            out->push_back(result.AsString());
+        return Outcome::Ok;
+    }
+    return fail("unknown command " + command);
+}

@@ -1,0 +1,43 @@
+#include "tools/container/ScriptLine.h"
+
+#include <cctype>
+
+bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, std::string* error)
+{
+    words->clear();
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (std::isspace(static_cast<unsigned char>(line[i]))) {
+            ++i;
+            continue;
+        }
+        ScriptWord w;
+        if (line[i] == '"') {
+            w.quoted = true;
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                char c = line[i++];
+                if (c == '"') {
+                    closed = true;
+                    break;
+                }
+                if (c == '\\' && i < line.size()) {
+                    char e = line[i++];
+                    w.text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
+                    continue;
+                }
+                w.text += c;
+            }
+            if (!closed) {
+                *error = "unterminated string";
+                return false;
+            }
+        } else {
+            while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
+                w.text += line[i++];
+        }
+        words->push_back(std::move(w));
+    }
+    return true;
+}
