@@ -1,0 +1,95 @@
+// The standard child controls that forms and dialogs place: static text,
+// single-line edit, push button, drop-down combo box and report-style list
+// view. Each is a window; it tells its parent about user actions with
+// WM_COMMAND, wParam = MAKEWPARAM(id, notification code), lParam = its
+// handle.
+#pragma once
+
+#include "platform/export.h"
+#include "platform/winuser.h"
+
+#include <string>
+#include <vector>
+
+class CFont;
+namespace nimbo {
+struct IconImage;
+}
+
+constexpr WORD BN_CLICKED = 0;
+constexpr WORD EN_CHANGE = 0x0300;
+constexpr WORD CBN_SELCHANGE = 1;
+constexpr WORD LVN_ITEMACTIVATE = 0x0701;  // a row double-clicked
+
+inline WPARAM MAKEWPARAM(int low, int high) { return static_cast<WPARAM>((static_cast<DWORD>(high & 0xFFFF) << 16) | (low & 0xFFFF)); }
+
+// Common to every standard control.
+class NIMBO_PLATFORM_API CControlWnd : public CWnd {
+public:
+    UINT GetDlgCtrlID() const { return id_; }
+    void SetFont(CFont* font);
+    // Tells the parent, as a user action would.
+    void Notify(WORD code);
+
+protected:
+    bool CreateControl(HWND parent, const RECT& rect, UINT id, const std::string& text, int kind);
+    UINT id_ = 0;
+};
+
+class NIMBO_PLATFORM_API CStatic : public CControlWnd {
+public:
+    // Left-aligned text that wraps at word boundaries, as a form label does.
+    bool Create(HWND parent, const RECT& rect, UINT id, const std::string& text);
+};
+
+class NIMBO_PLATFORM_API CEdit : public CControlWnd {
+public:
+    bool Create(HWND parent, const RECT& rect, UINT id, const std::string& text, bool password = false);
+    std::string GetText() const;
+    // Sets the text as a user typing would: the parent hears EN_CHANGE.
+    void SetText(const std::string& text);
+    void SetLimitText(int maxChars);
+    void SetReadOnly(bool readOnly);
+};
+
+class NIMBO_PLATFORM_API CButton : public CControlWnd {
+public:
+    bool Create(HWND parent, const RECT& rect, UINT id, const std::string& caption, bool defaultButton = false);
+    // Presses the button: the parent hears BN_CLICKED.
+    void Click();
+};
+
+class NIMBO_PLATFORM_API CComboBox : public CControlWnd {
+public:
+    // A drop-down list the user picks from (no typing).
+    bool Create(HWND parent, const RECT& rect, UINT id);
+    int AddString(const std::string& text);
+    void ResetContent();
+    int GetCount() const;
+    int GetCurSel() const;  // -1: nothing chosen
+    // Chooses as a user would when notify is true (the parent hears CBN_SELCHANGE).
+    int SetCurSel(int index, bool notify = false);
+    std::string GetLBText(int index) const;
+};
+
+class NIMBO_PLATFORM_API CListCtrl : public CControlWnd {
+public:
+    // A report-style list with columns and a small icon per row.
+    bool Create(HWND parent, const RECT& rect, UINT id);
+    int InsertColumn(int column, const std::string& heading, int width);
+    void SetImageList(const std::vector<nimbo::IconImage*>& smallIcons);
+    int InsertItem(int row, const std::string& text, int image = -1);
+    bool SetItemText(int row, int column, const std::string& text);
+    bool SetItemImage(int row, int image);
+    std::string GetItemText(int row, int column) const;
+    int GetItemCount() const;
+    bool DeleteItem(int row);
+    void DeleteAllItems();
+    int GetSelectedRow() const;  // -1: none
+    void SelectRow(int row);
+};
+
+// The child of a dialog or form with that control id, or 0.
+NIMBO_PLATFORM_API HWND GetDlgItem(HWND parent, int id);
+NIMBO_PLATFORM_API BOOL SetDlgItemTextA(HWND parent, int id, const char* text);
+NIMBO_PLATFORM_API UINT GetDlgItemTextA(HWND parent, int id, char* text, int maxCount);
