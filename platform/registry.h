@@ -19,7 +19,7 @@
 
 class COleControl;
 
-struct GUID {
+struct NIMBO_PLATFORM_API GUID {
     DWORD Data1;
     WORD Data2;
     WORD Data3;
