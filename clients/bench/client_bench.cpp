@@ -1,0 +1,102 @@
+// What the clients cost the scan: one data broadcast to 1,000 registered
+// client windows when none, some or all of their registers changed, and one
+// full paint of each kind of control. Controls are created by class from
+// the registration store, exactly as a host creates them.
+#include "platform/registry.h"
+#include "platform/wingdi.h"
+#include "server/NimboCtrl.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kClients = 1000;
+constexpr int kFirstRegister = 1000;
+
+struct Panel {
+    CWnd window;
+    CNimboCtrl server;
+    std::vector<std::unique_ptr<COleControl>> clients;
+
+    explicit Panel(const char* progId)
+    {
+        window.CreateWindowed(0, RECT{0, 0, 800, 600});
+        server.ResetProperties();
+        server.CreateControlWindow(window.m_hWnd, 0, 0);
+        server.comSer.currentPlc = 1;
+        for (int i = 0; i < kClients; ++i) {
+            std::string error;
+            std::unique_ptr<COleControl> c(nimbo::CreateControl(progId, &error));
+            if (!c)
+                return;
+            c->ResetProperties();
+            c->CreateControlWindow(window.m_hWnd, (i % 4) * 180, (i / 4) % 20 * 28);
+            c->PutProperty(1, {}, Variant::Long(1));                      // Plc
+            c->PutProperty(2, {}, Variant::Long(kFirstRegister + i));    // Reg
+            server.AddClient(c->m_hWnd);
+            clients.push_back(std::move(c));
+        }
+    }
+};
+
+// state.range(0): how many in a thousand registers change between broadcasts.
+void Broadcast(benchmark::State& state)
+{
+    static Panel panel("LED.LedCtrl.1");
+    if (panel.clients.size() != kClients) {
+        state.SkipWithError("LED.LedCtrl.1 is not registered");
+        return;
+    }
+    const int changing = static_cast<int>(state.range(0));
+    std::int32_t round = 0;
+    for (auto _ : state) {
+        ++round;
+        for (int i = 0; i < changing; ++i)
+            panel.server.comSer.registers[kFirstRegister + i] = round;
+        panel.server.BroadcastData();
+    }
+    for (auto& c : panel.clients)
+        nimbo::TakeInvalidations(c->m_hWnd);
+    state.counters["clients"] = kClients;
+    state.counters["changed"] = changing;
+}
+BENCHMARK(Broadcast)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void FullPaint(benchmark::State& state, const char* progId)
+{
+    std::string error;
+    std::unique_ptr<COleControl> c(nimbo::CreateControl(progId, &error));
+    if (!c) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    c->ResetProperties();
+    c->PutProperty(DISPID_CAPTION, {}, Variant::String("R(300)"));
+    int cx = 0, cy = 0;
+    c->GetControlSize(&cx, &cy);
+    auto dc = nimbo::CreateImageDC(cx, cy, RGB(192, 192, 192));
+    RECT r{0, 0, cx, cy};
+    for (auto _ : state)
+        c->OnDraw(dc.get(), r, r);
+}
+BENCHMARK_CAPTURE(FullPaint, led, "LED.LedCtrl.1")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullPaint, led8, "ZEMLED8Lib.ZemLed8")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullPaint, text, "ZEMTEXTLib.ZemText")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullPaint, button, "ZEMBUTTONLib.ZemButton")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullPaint, bar, "ZEMBARLib.ZemBar")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FullPaint, edit, "ZEMEDITLib.ZEMEDIT")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
