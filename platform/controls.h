@@ -31,9 +31,13 @@ public:
     // Tells the parent, as a user action would.
     void Notify(WORD code);
 
+    // Window text is the control's own text (an edit's contents too).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 protected:
     bool CreateControl(HWND parent, const RECT& rect, UINT id, const std::string& text, int kind);
     UINT id_ = 0;
+    int kind_ = 0;
 };
 
 class NIMBO_PLATFORM_API CStatic : public CControlWnd {

@@ -1,5 +1,6 @@
 #include "platform/olectl.h"
 
+#include "platform/propsheet.h"
 #include "platform/wingdi.h"
 
 COleControl::COleControl()
@@ -31,7 +32,8 @@ void COleControl::OnLButtonDblClk(UINT, POINT) {}
 void COleControl::OnRButtonDown(UINT, POINT) {}
 void COleControl::OnMouseMove(UINT, POINT) {}
 void COleControl::OnEnabledChanged() { InvalidateControl(); }
-BOOL COleControl::OnProperties(HWND) { return FALSE; }
+// Cancelled is still shown: only a sheet that could not be made fails.
+BOOL COleControl::OnProperties(HWND parent) { return nimbo::ShowPropertySheet(this, parent) >= 0 ? TRUE : FALSE; }
 BOOL COleControl::OnEdit(HWND) { return TRUE; }
 
 namespace {

@@ -51,7 +51,8 @@ bool CWnd::CreateWindowed(HWND parent, const RECT& rect, const std::string& text
     // Windows are created visible, top-level ones too: with a display they
     // appear at once, without one nobody sees them anyway.
     if (QWidget* w = WidgetOf(handle)) {
-        w->show();
+        if (parent || !CreatingHiddenTopLevels())
+            w->show();
         return true;
     }
     return false;

@@ -11,6 +11,8 @@
 namespace nimbo::win {
 namespace {
 
+int hiddenTopLevels = 0;
+
 WPARAM KeyState(const QMouseEvent* event)
 {
     WPARAM state = 0;
@@ -29,6 +31,10 @@ WPARAM KeyState(const QMouseEvent* event)
 }
 
 }  // namespace
+
+HiddenTopLevels::HiddenTopLevels() { ++hiddenTopLevels; }
+HiddenTopLevels::~HiddenTopLevels() { --hiddenTopLevels; }
+bool CreatingHiddenTopLevels() { return hiddenTopLevels > 0; }
 
 WindowWidget::WindowWidget(HWND handle, QWidget* parent)
     : QWidget(parent), handle_(handle)

@@ -34,4 +34,16 @@ private:
     HWND handle_;
 };
 
+// While one lives, CreateWindowed leaves new top-level windows hidden, so
+// that a host can put a whole window together (and place it) before anyone
+// sees it. Child windows are created visible as always.
+class HiddenTopLevels {
+public:
+    HiddenTopLevels();
+    ~HiddenTopLevels();
+    HiddenTopLevels(const HiddenTopLevels&) = delete;
+    HiddenTopLevels& operator=(const HiddenTopLevels&) = delete;
+};
+bool CreatingHiddenTopLevels();
+
 }  // namespace nimbo::win

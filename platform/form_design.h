@@ -1,0 +1,78 @@
+// A form file as read: what to build, with the line of everything in it so
+// that later problems point at the file. For the form sources only.
+#pragma once
+
+#include "platform/variant.h"
+#include "platform/windef.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class COleControl;
+
+namespace nimbo::form {
+
+enum class Standard { None, Label, TextBox, CommandButton };
+
+struct Property {
+    std::string key;
+    Variant value;
+    int line = 0;
+};
+
+struct ControlDesign {
+    std::string name;
+    std::string className;  // as written
+    Standard standard = Standard::None;
+    int line = 0;  // of its Begin
+    // Twips; a size not given leaves a control its own.
+    std::optional<int> left, top, width, height;
+    // Everything else, in file order: a standard control's settings, or the
+    // property bag of any other.
+    std::vector<Property> properties;
+
+    const Property* Find(const std::string& key) const;
+};
+
+struct FormDesign {
+    std::string file;
+    std::string name;
+    int line = 0;
+    std::string caption;
+    int clientWidth = 4800;  // twips
+    int clientHeight = 3600;
+    bool center = false;
+    std::string iconModule;  // empty: no icon
+    UINT iconId = 0;
+    int iconLine = 0;
+    std::vector<ControlDesign> controls;
+
+    // "FILE:LINE: " to put before a reason.
+    std::string At(int line) const;
+};
+
+// Reads and checks the whole file: syntax, names, values, classes.
+bool ParseForm(const std::string& text, const std::string& file, FormDesign* out, std::string* error);
+
+int TwipsToPixels(int twips);
+
+// ---- standard controls (form_standard.cpp)
+Standard StandardClass(const std::string& className);
+const char* StandardName(Standard kind);
+// False with the reason when the standard control has no such property or
+// the value is of the wrong kind.
+bool CheckStandardProperty(Standard kind, const Property& property, std::string* reason);
+
+// ---- classes placed by name (form_classes.cpp)
+// Null when no local class has the name.
+std::function<COleControl*()> LocalClass(const std::string& className);
+// Whether the class can be placed; false with the reason.
+bool ClassKnown(const std::string& className, std::string* reason);
+// A new control object of the class, no window yet; null with the reason.
+COleControl* MakeControl(const std::string& className, std::string* reason);
+
+bool SameName(const std::string& a, const std::string& b);
+
+}  // namespace nimbo::form

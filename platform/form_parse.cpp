@@ -1,0 +1,333 @@
+// Reading form files. The whole file is checked before anything is built,
+// and a problem names its file and line, as a compiler would.
+#include "platform/form_design.h"
+
+#include "platform/propbag.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <sstream>
+
+namespace nimbo::form {
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    std::size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
+// A '#' starts a comment unless it is inside a quoted string.
+std::string WithoutComment(const std::string& line)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (quoted && line[i] == '\\')
+            ++i;
+        else if (line[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && line[i] == '#')
+            return line.substr(0, i);
+    }
+    return line;
+}
+
+std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+bool IsName(const std::string& s)
+{
+    if (s.empty() || !(std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_'))
+        return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            return false;
+    return true;
+}
+
+// Dotted names ("LEDLib.Led", "LED.LedCtrl.1") or a class identifier.
+bool IsClassName(const std::string& s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '.' && c != '{' && c != '}' && c != '-')
+            return false;
+    return true;
+}
+
+bool IsKey(const std::string& s)
+{
+    if (s.empty())
+        return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '.')
+            return false;
+    return true;
+}
+
+// Words the form itself takes without quotes (default, nimbo:1) may be
+// quoted too.
+std::string Unquoted(const std::string& value)
+{
+    Variant v;
+    std::string ignored;
+    if (!value.empty() && value[0] == '"' && ParseValueText(value, &v, &ignored))
+        return v.AsString();
+    return value;
+}
+
+class Parser {
+public:
+    Parser(const std::string& file, FormDesign* out) : form_(out) { form_->file = file; }
+
+    bool Line(int number, const std::string& raw, std::string* error);
+    bool Finish(int lastLine, std::string* error);
+
+private:
+    enum class State { BeforeForm, InForm, InControl, AfterForm };
+
+    bool Fail(int line, const std::string& reason, std::string* error)
+    {
+        *error = form_->At(line) + reason;
+        return false;
+    }
+    bool Begin(int line, const std::vector<std::string>& words, std::string* error);
+    bool Assignment(int line, const std::string& text, std::string* key, std::string* value, std::string* error);
+    bool FormProperty(int line, const std::string& text, std::string* error);
+    bool ControlProperty(int line, const std::string& text, std::string* error);
+    // Each key once per block, whatever its case.
+    bool Unique(int line, const std::string& key, std::string* error);
+
+    FormDesign* form_;
+    State state_ = State::BeforeForm;
+    std::vector<std::pair<std::string, int>> keysOfBlock_;
+};
+
+bool Parser::Line(int number, const std::string& raw, std::string* error)
+{
+    const std::string text = Trim(WithoutComment(raw));
+    if (text.empty())
+        return true;
+    const std::vector<std::string> words = Words(text);
+    const bool assignment = text.find('=') != std::string::npos;
+    switch (state_) {
+    case State::BeforeForm:
+        if (words.size() != 2 || words[0] != "Form" || !IsName(words[1]))
+            return Fail(number, "expected 'Form NAME'", error);
+        form_->name = words[1];
+        form_->line = number;
+        state_ = State::InForm;
+        return true;
+    case State::InForm:
+        if (words[0] == "Begin")
+            return Begin(number, words, error);
+        if (text == "End") {
+            state_ = State::AfterForm;
+            return true;
+        }
+        if (assignment)
+            return FormProperty(number, text, error);
+        break;
+    case State::InControl:
+        if (words[0] == "Begin")
+            return Fail(number, "Begin inside a control: the End of " + form_->controls.back().name + " (line " +
+                                    std::to_string(form_->controls.back().line) + ") is missing",
+                        error);
+        if (text == "End") {
+            state_ = State::InForm;
+            keysOfBlock_.clear();
+            return true;
+        }
+        if (assignment)
+            return ControlProperty(number, text, error);
+        break;
+    case State::AfterForm:
+        return Fail(number, "text after the End of the form", error);
+    }
+    return Fail(number, "expected 'Key = value', 'Begin NAME CLASS' or 'End'", error);
+}
+
+bool Parser::Finish(int lastLine, std::string* error)
+{
+    switch (state_) {
+    case State::BeforeForm:
+        return Fail(std::max(1, lastLine), "no 'Form NAME' line", error);
+    case State::InForm:
+        return Fail(form_->line, "Form " + form_->name + " has no End", error);
+    case State::InControl:
+        return Fail(form_->controls.back().line, "Begin " + form_->controls.back().name + " has no End", error);
+    case State::AfterForm:
+        return true;
+    }
+    return true;
+}
+
+bool Parser::Begin(int line, const std::vector<std::string>& words, std::string* error)
+{
+    if (words.size() != 3 || !IsName(words[1]) || !IsClassName(words[2]))
+        return Fail(line, "expected 'Begin NAME CLASS'", error);
+    for (const ControlDesign& other : form_->controls)
+        if (SameName(other.name, words[1]))
+            return Fail(line, "duplicate control name '" + words[1] + "' (first at line " + std::to_string(other.line) + ")",
+                        error);
+    ControlDesign control;
+    control.name = words[1];
+    control.className = words[2];
+    control.line = line;
+    control.standard = StandardClass(words[2]);
+    std::string reason;
+    if (control.standard == Standard::None && !ClassKnown(words[2], &reason))
+        return Fail(line, reason, error);
+    form_->controls.push_back(std::move(control));
+    keysOfBlock_.clear();
+    state_ = State::InControl;
+    return true;
+}
+
+bool Parser::Unique(int line, const std::string& key, std::string* error)
+{
+    for (const auto& [seen, at] : keysOfBlock_)
+        if (SameName(seen, key))
+            return Fail(line, key + " given twice (first at line " + std::to_string(at) + ")", error);
+    keysOfBlock_.emplace_back(key, line);
+    return true;
+}
+
+bool Parser::Assignment(int line, const std::string& text, std::string* key, std::string* value, std::string* error)
+{
+    const std::size_t eq = text.find('=');
+    *key = Trim(text.substr(0, eq));
+    *value = Trim(text.substr(eq + 1));
+    if (!IsKey(*key))
+        return Fail(line, "bad property name '" + *key + "'", error);
+    if (value->empty())
+        return Fail(line, "no value for " + *key, error);
+    return Unique(line, *key, error);
+}
+
+bool Parser::FormProperty(int line, const std::string& text, std::string* error)
+{
+    std::string key, raw, reason;
+    if (!Assignment(line, text, &key, &raw, error))
+        return false;
+    if (key == "StartUpPosition") {
+        // The numbers are the ones Visual Basic wrote: 0 manual, 1 centre
+        // on the owner, 2 centre on the screen, 3 the system's choice.
+        const std::string word = Unquoted(raw);
+        if (word == "default" || word == "0" || word == "3")
+            form_->center = false;
+        else if (word == "center" || word == "1" || word == "2")
+            form_->center = true;
+        else
+            return Fail(line, "StartUpPosition is default or center, not " + raw, error);
+        return true;
+    }
+    if (key == "Icon") {
+        const std::string word = Unquoted(raw);
+        const std::size_t colon = word.rfind(':');
+        bool ok = false;
+        const std::int32_t id = colon == std::string::npos ? 0 : Variant::String(word.substr(colon + 1)).AsLong(&ok);
+        if (colon == 0 || colon == std::string::npos || !ok || id <= 0)
+            return Fail(line, "Icon is MODULE:NUMBER (a resource module and an icon in it), not " + raw, error);
+        form_->iconModule = word.substr(0, colon);
+        form_->iconId = static_cast<UINT>(id);
+        form_->iconLine = line;
+        return true;
+    }
+    Variant value;
+    if (!ParseValueText(raw, &value, &reason))
+        return Fail(line, "bad value for " + key + ": " + reason, error);
+    if (key == "Caption") {
+        if (value.Type() != VT_BSTR)
+            return Fail(line, "Caption is a quoted string", error);
+        form_->caption = value.AsString();
+        return true;
+    }
+    if (key == "ClientWidth" || key == "ClientHeight") {
+        if (value.Type() != VT_I4 || value.AsLong() <= 0)
+            return Fail(line, key + " is a number of twips above 0", error);
+        (key == "ClientWidth" ? form_->clientWidth : form_->clientHeight) = value.AsLong();
+        return true;
+    }
+    return Fail(line, "a Form has no property '" + key + "'", error);
+}
+
+bool Parser::ControlProperty(int line, const std::string& text, std::string* error)
+{
+    ControlDesign& control = form_->controls.back();
+    std::string key, raw, reason;
+    if (!Assignment(line, text, &key, &raw, error))
+        return false;
+    Variant value;
+    if (!ParseValueText(raw, &value, &reason))
+        return Fail(line, "bad value for " + key + ": " + reason, error);
+    std::optional<int>* place = key == "Left"     ? &control.left
+                                : key == "Top"    ? &control.top
+                                : key == "Width"  ? &control.width
+                                : key == "Height" ? &control.height
+                                                  : nullptr;
+    if (place) {
+        if (value.Type() != VT_I4)
+            return Fail(line, key + " is a number of twips", error);
+        if ((key == "Width" || key == "Height") && value.AsLong() < 0)
+            return Fail(line, key + " must not be negative", error);
+        *place = value.AsLong();
+        return true;
+    }
+    Property property{key, value, line};
+    if (control.standard != Standard::None && !CheckStandardProperty(control.standard, property, &reason))
+        return Fail(line, reason, error);
+    control.properties.push_back(std::move(property));
+    return true;
+}
+
+}  // namespace
+
+const Property* ControlDesign::Find(const std::string& key) const
+{
+    for (const Property& p : properties)
+        if (p.key == key)
+            return &p;
+    return nullptr;
+}
+
+std::string FormDesign::At(int line) const
+{
+    return file + ":" + std::to_string(line) + ": ";
+}
+
+int TwipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+bool ParseForm(const std::string& text, const std::string& file, FormDesign* out, std::string* error)
+{
+    *out = FormDesign{};
+    Parser parser(file, out);
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!parser.Line(number, line, error))
+            return false;
+    }
+    return parser.Finish(number, error);
+}
+
+}  // namespace nimbo::form

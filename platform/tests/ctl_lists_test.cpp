@@ -1,0 +1,171 @@
+// Drop-down lists and report lists.
+#include "platform/controls.h"
+#include "platform/resources.h"
+#include "platform/tests/win_recorder.h"
+#include "platform/wingdi.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTreeWidget>
+
+using nimbo::test::Rect;
+using nimbo::test::Recorder;
+
+namespace {
+
+template <class W>
+W* NativeOf(HWND window)
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->property("hwnd").toULongLong() == window)
+            return w->findChild<W*>();
+    return nullptr;
+}
+
+int Count(const Recorder& parent, UINT id, WORD code)
+{
+    int n = 0;
+    for (const auto& m : parent.log)
+        if (m.message == WM_COMMAND && m.wParam == MAKEWPARAM(static_cast<int>(id), code))
+            ++n;
+    return n;
+}
+
+struct CtlComboBox : ::testing::Test {
+    Recorder parent;
+    CComboBox combo;
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 150)));
+        ASSERT_TRUE(combo.Create(parent.m_hWnd, Rect(5, 5, 120, 22), 30));
+        EXPECT_EQ(combo.AddString("300 baud"), 0);
+        EXPECT_EQ(combo.AddString("9600 baud"), 1);
+        EXPECT_EQ(combo.AddString("19200 baud"), 2);
+        parent.log.clear();
+    }
+};
+
+TEST_F(CtlComboBox, StartsWithNothingChosen)
+{
+    EXPECT_EQ(combo.GetCount(), 3);
+    EXPECT_EQ(combo.GetCurSel(), -1);
+    EXPECT_EQ(combo.GetLBText(1), "9600 baud");
+    EXPECT_EQ(combo.GetLBText(3), "");
+}
+
+TEST_F(CtlComboBox, ProgramChoiceNotifiesOnlyWhenAsked)
+{
+    EXPECT_EQ(combo.SetCurSel(1), 1);
+    EXPECT_EQ(Count(parent, 30, CBN_SELCHANGE), 0);
+    EXPECT_EQ(combo.SetCurSel(2, true), 2);
+    EXPECT_EQ(Count(parent, 30, CBN_SELCHANGE), 1);
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    char text[32] = {};
+    GetWindowTextA(combo.m_hWnd, text, sizeof text);
+    EXPECT_STREQ(text, "19200 baud");
+
+    EXPECT_EQ(combo.SetCurSel(7), -1);
+    EXPECT_EQ(combo.GetCurSel(), -1);
+    combo.ResetContent();
+    EXPECT_EQ(combo.GetCount(), 0);
+}
+
+TEST_F(CtlComboBox, UserChoiceNotifies)
+{
+    combo.SetCurSel(0);
+    QComboBox* native = NativeOf<QComboBox>(combo.m_hWnd);
+    ASSERT_NE(native, nullptr);
+    EXPECT_FALSE(native->isEditable());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(native, &down);
+    EXPECT_EQ(combo.GetCurSel(), 1);
+    EXPECT_EQ(Count(parent, 30, CBN_SELCHANGE), 1);
+}
+
+struct CtlListCtrl : ::testing::Test {
+    Recorder parent;
+    CListCtrl list;
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 300, 200)));
+        ASSERT_TRUE(list.Create(parent.m_hWnd, Rect(5, 5, 280, 180), 40));
+    }
+};
+
+TEST_F(CtlListCtrl, RowsAndColumns)
+{
+    EXPECT_EQ(list.InsertColumn(0, "Name", 100), 0);
+    EXPECT_EQ(list.InsertColumn(1, "Port", 60), 1);
+    EXPECT_EQ(list.InsertItem(0, "second"), 0);
+    EXPECT_EQ(list.InsertItem(0, "first"), 0);
+    EXPECT_EQ(list.InsertItem(99, "last"), 2);
+    EXPECT_TRUE(list.SetItemText(1, 1, "COM2"));
+    EXPECT_FALSE(list.SetItemText(1, 2, "no such column"));
+    EXPECT_FALSE(list.SetItemText(5, 0, "no such row"));
+
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(0, 0), "first");
+    EXPECT_EQ(list.GetItemText(1, 0), "second");
+    EXPECT_EQ(list.GetItemText(1, 1), "COM2");
+    EXPECT_EQ(list.GetItemText(2, 0), "last");
+
+    QTreeWidget* native = NativeOf<QTreeWidget>(list.m_hWnd);
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->columnCount(), 2);
+    EXPECT_EQ(native->headerItem()->text(1).toStdString(), "Port");
+    EXPECT_EQ(native->columnWidth(0), 100);
+
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_FALSE(list.DeleteItem(5));
+    EXPECT_EQ(list.GetItemText(0, 0), "second");
+    list.DeleteAllItems();
+    EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST_F(CtlListCtrl, ColumnInsertedBetweenMovesTextsRight)
+{
+    list.InsertColumn(0, "A", 50);
+    list.InsertColumn(1, "C", 50);
+    list.InsertItem(0, "a");
+    list.SetItemText(0, 1, "c");
+    EXPECT_EQ(list.InsertColumn(1, "B", 50), 1);
+    EXPECT_EQ(list.GetItemText(0, 0), "a");
+    EXPECT_EQ(list.GetItemText(0, 1), "");
+    EXPECT_EQ(list.GetItemText(0, 2), "c");
+    EXPECT_EQ(NativeOf<QTreeWidget>(list.m_hWnd)->headerItem()->text(2).toStdString(), "C");
+}
+
+TEST_F(CtlListCtrl, SelectionIconsAndActivation)
+{
+    HINSTANCE module = nimbo::RegisterResourceModule("ctl-list-test");
+    nimbo::AddIconResource(module, 1, [] {
+        nimbo::Pixels p;
+        p.width = p.height = 16;
+        p.argb.assign(256, 0xFFFF0000u);
+        return p;
+    });
+    list.InsertColumn(0, "Name", 100);
+    list.SetImageList({LoadIconA(module, 1)});
+    list.InsertItem(0, "with icon", 0);
+    list.InsertItem(1, "without", -1);
+    QTreeWidget* native = NativeOf<QTreeWidget>(list.m_hWnd);
+    EXPECT_FALSE(native->topLevelItem(0)->icon(0).isNull());
+    EXPECT_TRUE(native->topLevelItem(1)->icon(0).isNull());
+    EXPECT_TRUE(list.SetItemImage(1, 0));
+    EXPECT_FALSE(native->topLevelItem(1)->icon(0).isNull());
+
+    EXPECT_EQ(list.GetSelectedRow(), -1);
+    list.SelectRow(1);
+    EXPECT_EQ(list.GetSelectedRow(), 1);
+    list.SelectRow(-1);
+    EXPECT_EQ(list.GetSelectedRow(), -1);
+
+    parent.log.clear();
+    emit native->itemActivated(native->topLevelItem(0), 0);
+    EXPECT_EQ(Count(parent, 40, LVN_ITEMACTIVATE), 1);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// Static text and edits: their window text, their notifications, their look.
+#include "platform/controls.h"
+#include "platform/tests/win_recorder.h"
+#include "platform/wingdi.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+using nimbo::test::Rect;
+using nimbo::test::Recorder;
+
+namespace {
+
+template <class W>
+W* NativeOf(HWND window)
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->property("hwnd").toULongLong() == window)
+            return w->findChild<W*>();
+    return nullptr;
+}
+
+std::vector<WORD> Notifications(const Recorder& parent, HWND from)
+{
+    std::vector<WORD> codes;
+    for (const auto& m : parent.log)
+        if (m.message == WM_COMMAND && static_cast<HWND>(m.lParam) == from)
+            codes.push_back(HIWORD(static_cast<LPARAM>(m.wParam)));
+    return codes;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+TEST(CtlEdit, SetTextNotifiesTheParentWithIdAndHandle)
+{
+    Recorder parent;
+    CEdit edit;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.Create(parent.m_hWnd, Rect(5, 5, 100, 21), 42, "first"));
+    EXPECT_TRUE(Notifications(parent, edit.m_hWnd).empty()) << "creating an edit is no change";
+
+    parent.log.clear();
+    edit.SetText("second");
+    ASSERT_EQ(parent.Count(WM_COMMAND), 1);
+    EXPECT_EQ(parent.log.back().wParam, MAKEWPARAM(42, EN_CHANGE));
+    EXPECT_EQ(static_cast<HWND>(parent.log.back().lParam), edit.m_hWnd);
+    EXPECT_EQ(edit.GetText(), "second");
+    edit.SetText("second");
+    EXPECT_EQ(parent.Count(WM_COMMAND), 2) << "the same text set again is a change all the same";
+}
+
+TEST(CtlEdit, WindowTextIsTheEditContentsBothWays)
+{
+    Recorder parent;
+    CEdit edit;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.Create(parent.m_hWnd, Rect(5, 5, 100, 21), 7, "abc"));
+    EXPECT_EQ(WindowText(edit.m_hWnd), "abc");
+
+    ASSERT_TRUE(SetWindowTextA(edit.m_hWnd, "from the handle"));
+    EXPECT_EQ(edit.GetText(), "from the handle");
+    EXPECT_EQ(NativeOf<QLineEdit>(edit.m_hWnd)->text().toStdString(), "from the handle");
+    EXPECT_EQ(SendMessageA(edit.m_hWnd, WM_GETTEXTLENGTH, 0, 0), 15);
+}
+
+TEST(CtlEdit, TypingChangesTheTextAndNotifies)
+{
+    Recorder parent;
+    CEdit edit;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.Create(parent.m_hWnd, Rect(5, 5, 100, 21), 3, "ab"));
+    QLineEdit* native = NativeOf<QLineEdit>(edit.m_hWnd);
+    ASSERT_NE(native, nullptr);
+    native->setCursorPosition(2);
+    parent.log.clear();
+
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"));
+    QCoreApplication::sendEvent(native, &press);
+
+    EXPECT_EQ(WindowText(edit.m_hWnd), "abc");
+    EXPECT_EQ(Notifications(parent, edit.m_hWnd), std::vector<WORD>{EN_CHANGE});
+}
+
+TEST(CtlEdit, LimitReadOnlyAndPassword)
+{
+    Recorder parent;
+    CEdit edit, secret;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.Create(parent.m_hWnd, Rect(5, 5, 100, 21), 1, ""));
+    ASSERT_TRUE(secret.Create(parent.m_hWnd, Rect(5, 30, 100, 21), 2, "pw", true));
+    edit.SetLimitText(3);
+    edit.SetReadOnly(true);
+    QLineEdit* native = NativeOf<QLineEdit>(edit.m_hWnd);
+    EXPECT_EQ(native->maxLength(), 3);
+    EXPECT_TRUE(native->isReadOnly());
+    EXPECT_EQ(NativeOf<QLineEdit>(secret.m_hWnd)->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(secret.GetText(), "pw");
+}
+
+TEST(CtlStatic, TextWithoutMnemonicsInTheDialogFont)
+{
+    Recorder parent;
+    CStatic label;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(label.Create(parent.m_hWnd, Rect(5, 5, 120, 40), 9, "&Speed && feed"));
+    QLabel* native = NativeOf<QLabel>(label.m_hWnd);
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->text().toStdString(), "Speed & feed");
+    EXPECT_EQ(WindowText(label.m_hWnd), "&Speed && feed");
+    EXPECT_EQ(native->font().pixelSize(), 11);
+    EXPECT_TRUE(native->wordWrap());
+    EXPECT_EQ(native->alignment(), Qt::AlignLeft | Qt::AlignTop);
+}
+
+// The label's window shows its parent's grey where there is no text, and
+// a long text wraps onto a second line instead of running off the edge.
+TEST(CtlStatic, SeeThroughAndWrapping)
+{
+    Recorder parent;
+    CStatic label;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(label.Create(parent.m_hWnd, Rect(10, 10, 80, 60), 1, "wrap these words please"));
+    const nimbo::Pixels pixels = nimbo::GrabWindowPixels(parent.m_hWnd);
+    ASSERT_EQ(pixels.width, 200);
+
+    auto dark = [&](int x0, int y0, int x1, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if ((pixels.At(x, y) & 0xFFFFFF) != 0xC0C0C0)
+                    ++count;
+        return count;
+    };
+    EXPECT_GT(dark(10, 10, 90, 23), 0) << "first line";
+    EXPECT_GT(dark(10, 23, 90, 37), 0) << "second line";
+    EXPECT_EQ(dark(10, 55, 90, 70), 0) << "below the text the parent's grey shows";
+    EXPECT_EQ(dark(90, 10, 200, 100), 0) << "nothing outside the label";
+}
+
+}  // namespace
