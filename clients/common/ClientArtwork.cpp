@@ -19,6 +19,14 @@ nimbo::Pixels BevelledSquare(int width, int height)
     return p;
 }
 
+nimbo::Pixels SunkenPanel(int width, int height)
+{
+    nimbo::Pixels p = BevelledSquare(width, height);
+    Bevel(p, 4, 4, width - 8, height - 8, kShadow, kLight);
+    Bevel(p, 5, 5, width - 10, height - 10, Opaque(0, 0, 0), Opaque(223, 223, 223));
+    return p;
+}
+
 // A broken link: a ring with two red arrow heads chasing each other.
 nimbo::Pixels OfflineSign()
 {
