@@ -107,10 +107,26 @@ QFont FontFromLog(const LOGFONTA& log)
     else
         font.setPixelSize(12);
 
-    if (log.lfWidth > 0) {
+    // GDI takes the width's size whatever its sign.
+    const int width = log.lfWidth < 0 ? -log.lfWidth : log.lfWidth;
+    if (width > 0) {
         const int natural = QFontMetrics(font).averageCharWidth();
-        if (natural > 0 && natural != log.lfWidth)
-            font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * log.lfWidth / natural)), 1, 4000));
+        if (natural > 0 && natural != width) {
+            int stretch = std::clamp(static_cast<int>(std::lround(100.0 * width / natural)), 1, 4000);
+            font.setStretch(stretch);
+            // Hinting rounds each advance to whole pixels, so the first guess
+            // can land a pixel off; a row of fixed-pitch cells must come out
+            // exactly as wide as asked, so nudge the stretch until it does.
+            for (int tries = 0; tries < 20; ++tries) {
+                const int advance = QFontMetrics(font).horizontalAdvance(QLatin1Char('0'));
+                if (advance == width)
+                    break;
+                stretch += advance > width ? -1 : 1;
+                if (stretch < 1 || stretch > 4000)
+                    break;
+                font.setStretch(stretch);
+            }
+        }
     }
     return font;
 }

@@ -218,3 +218,18 @@ TEST(GdiText, TextOutPutsTheCellTopLeftAtThePoint)
 }
 
 }  // namespace
+
+// A fixed-pitch face asked for a character width must advance by exactly
+// that width, or rows of digit cells come out wider than their controls.
+TEST(GdiFontWidth, FixedPitchCellsAreExactlyAsWideAsAsked)
+{
+    for (int width : {12, 24, 48}) {
+        for (int sign : {1, -1}) {
+            CFont font;
+            font.CreateFontA(-2 * width, sign * width, 0, 0, 800, 0, 0, 0, 0, 0, 0, 0, FIXED_PITCH, "Courier New");
+            auto dc = nimbo::CreateImageDC(10, 10, 0);
+            dc->SelectObject(&font);
+            EXPECT_EQ(dc->GetTextExtent("0123456789").cx, 10 * width) << width << " sign " << sign;
+        }
+    }
+}

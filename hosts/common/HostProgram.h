@@ -1,0 +1,28 @@
+// What both host programs share: their command line, finding their form
+// files beside the program, and the headless screenshot run.
+#pragma once
+
+#include "platform/form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct HostOptions {
+    std::string screenshot;         // save the main window here, then exit
+    int afterMs = 3000;             // how long to run before the screenshot
+    std::vector<std::string> open;  // secondary windows to open first
+};
+
+// False with the reason printed when the arguments are wrong.
+bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* options);
+
+// Loads program/NAME.frm from the forms folder beside the program and
+// creates it; a bad form stops the program with the file, line and reason.
+std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std::string& name);
+
+// "shot.png" + "costanti" -> "shot-costanti.png"
+std::string ScreenshotBeside(const std::string& file, const std::string& window);
+
+// A failing automation call ends the program once it has been reported.
+void EndOnRuntimeError(nimbo::Form& form);
