@@ -1,27 +1,52 @@
 #!/usr/bin/env bash
-# Sets everything up, then runs the main job: a simulated PLC station in its
-# live mode on COM1, read by the line poller a few times so the values can be
-# seen moving.
+# Sets everything up, then runs a panel:
+#   ./run.sh [test]        the demonstration panel, with a simulated PLC on COM1
+#   ./run.sh dorvo         the generator-set panel, with a simulated PLC on COM3
+#   ./run.sh ... --no-sim  the panel alone, on whatever COMn maps to (real hardware)
+# Without a display the panel runs headless for a few seconds and its
+# windows are saved as PNG pictures.
 set -euo pipefail
 cd "$(dirname "$0")"
+panel=test
+sim=yes
+for arg in "$@"; do
+  case "$arg" in
+    test|dorvo) panel=$arg ;;
+    --no-sim) sim=no ;;
+    *) echo "usage: ./run.sh [test|dorvo] [--no-sim]" >&2; exit 2 ;;
+  esac
+done
 scripts/setup.sh
 
 bin=build/bin
-devices=$(mktemp -d /tmp/nimbo-run-XXXXXX)
-export NIMBO_DEVICES=$devices
-"$bin/plcsim" --com 1 --live demo --log "$devices/plcsim.log" > "$devices/plcsim.out" &
-sim=$!
-trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$devices"' EXIT
-for _ in $(seq 50); do
-  grep -q '^plcsim:' "$devices/plcsim.out" 2>/dev/null && break
-  sleep 0.1
-done
-cat "$devices/plcsim.out"
+if [ "$panel" = dorvo ]; then com=3; scene=dorvo; else com=1; scene=demo; fi
 
-for round in 1 2 3 4 5; do
-  echo "-- pass $round: PLC 1, registers 300 to 303"
-  "$bin/nimbo-poll" --com 1 --plc 1 --range 300:303
-  sleep 1
-done
-echo "-- write 301 = 50"
-"$bin/nimbo-poll" --com 1 --plc 1 --write 301=50
+if [ "$sim" = yes ]; then
+  # The simulated station lives in a devices folder of its own, so a real
+  # mapping of the user's COM ports is left alone.
+  devices=$(mktemp -d /tmp/nimbo-run-XXXXXX)
+  export NIMBO_DEVICES=$devices
+  "$bin/plcsim" --com "$com" --live "$scene" --log "$devices/plcsim.log" > "$devices/plcsim.out" &
+  simulator=$!
+  trap 'kill $simulator 2>/dev/null; wait $simulator 2>/dev/null; rm -rf "$devices"' EXIT
+  for _ in $(seq 50); do
+    grep -q '^plcsim:' "$devices/plcsim.out" 2>/dev/null && break
+    sleep 0.1
+  done
+  cat "$devices/plcsim.out"
+fi
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+  export QT_QPA_PLATFORM=offscreen
+  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/nimbo-xdg-XXXXXX)}
+  chmod 700 "$XDG_RUNTIME_DIR"
+  mkdir -p screenshots
+  echo "No display: running the $panel panel headless for a few seconds and saving its windows."
+  if [ "$panel" = dorvo ]; then
+    "$bin/dorvo" --screenshot "screenshots/dorvo.png" --after 4000 --open costanti,storico
+  else
+    "$bin/test" --screenshot "screenshots/test.png" --after 4000
+  fi
+else
+  "$bin/$panel"
+fi

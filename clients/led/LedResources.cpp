@@ -3,6 +3,7 @@
 #include "clients/common/ClientCtrl.h"
 #include "clients/led/LedArtwork.h"
 #include "clients/led/LedCtrl.h"
+#include "clients/led/LedPropPage.h"
 #include "platform/pixel_paint.h"
 
 HINSTANCE ClientModule()
@@ -10,8 +11,9 @@ HINSTANCE ClientModule()
     static HINSTANCE module = [] {
         HINSTANCE m = nimbo::RegisterResourceModule("led");
         nimbo::AddStringResource(m, IDS_CLIENT_TYPENAME, "Zem LED 1");
-        nimbo::AddStringResource(m, 2, "Proprietà");
-        nimbo::AddStringResource(m, 200, "Generale");
+        nimbo::AddStringResource(m, IDS_LED_PAGE_TYPENAME, "Proprietà");
+        nimbo::AddStringResource(m, IDS_LED_PAGE_CAPTION, "Generale");
+        nimbo::AddDialogResource(m, IDD_LED_PAGE, LedPageTemplate());
         nimbo::AddBitmapResource(m, IDB_CLIENT_DISABLED, DisabledSign);
         nimbo::AddBitmapResource(m, IDB_CLIENT_OFFLINE, OfflineSign);
         nimbo::AddBitmapResource(m, IDB_LED_LAMPS, LedLampStrip);
