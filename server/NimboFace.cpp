@@ -2,6 +2,7 @@
 // fresh-data icon once after every completed pass.
 #include "server/NimboCtrl.h"
 
+#include "platform/dialog.h"
 #include "server/NimboResources.h"
 
 namespace {
@@ -42,5 +43,7 @@ void CNimboCtrl::OnLButtonDblClk(UINT flags, POINT point)
 
 void CNimboCtrl::AboutBox()
 {
-    MessageBoxA(m_hWnd, "Zem Nimbo V1.00", "About Nimbo Control", MB_OK);
+    HINSTANCE module = NimboResources();
+    nimbo::ShowAboutBox(m_hWnd, "About Nimbo Control", LoadIconA(module, IDI_ABOUTDLL),
+                        LoadIconA(module, IDI_ABOUT_RIGHT), nimbo::LoadResourceString(module, IDS_NIMBO));
 }

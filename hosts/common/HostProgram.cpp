@@ -1,6 +1,8 @@
 #include "hosts/common/HostProgram.h"
 
+#include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -32,6 +34,8 @@ bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions*
                 return false;
             }
             o->afterMs = static_cast<int>(ms);
+        } else if (arg == "--report") {
+            o->report = true;
         } else if (arg == "--open" && hasValue && secondaryWindows) {
             std::stringstream names(argv[++i]);
             std::string name;
@@ -39,7 +43,7 @@ bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions*
                 if (!name.empty())
                     o->open.push_back(name);
         } else {
-            std::fprintf(stderr, "usage: %s [--screenshot FILE.png [--after MS]]%s\n", argv[0],
+            std::fprintf(stderr, "usage: %s [--screenshot FILE.png [--after MS]] [--report]%s\n", argv[0],
                          secondaryWindows ? " [--open costanti,storico]" : "");
             return false;
         }
@@ -69,4 +73,35 @@ std::string ScreenshotBeside(const std::string& file, const std::string& window)
 void EndOnRuntimeError(nimbo::Form& form)
 {
     form.OnError([](const std::string&, const std::string&) { std::exit(1); });
+}
+
+double MillisecondsSinceStart()
+{
+    // The process's start time, from the kernel, against the same clock.
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    for (int i = 3; i <= 22 && fields >> field; ++i)
+        if (i == 22)
+            startTicks = std::stoull(field);
+    std::ifstream uptimeFile("/proc/uptime");
+    double uptime = 0;
+    uptimeFile >> uptime;
+    const double ticksPerSecond = 100.0;  // USER_HZ on Linux
+    return (uptime - static_cast<double>(startTicks) / ticksPerSecond) * 1000.0;
+}
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
 }

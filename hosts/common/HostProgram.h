@@ -12,6 +12,7 @@ struct HostOptions {
     std::string screenshot;         // save the main window here, then exit
     int afterMs = 3000;             // how long to run before the screenshot
     std::vector<std::string> open;  // secondary windows to open first
+    bool report = false;            // print start-up time and resident memory
 };
 
 // False with the reason printed when the arguments are wrong.
@@ -23,6 +24,10 @@ std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std:
 
 // "shot.png" + "costanti" -> "shot-costanti.png"
 std::string ScreenshotBeside(const std::string& file, const std::string& window);
+
+// Milliseconds since the process started, and its resident memory in KiB.
+double MillisecondsSinceStart();
+long ResidentKiB();
 
 // A failing automation call ends the program once it has been reported.
 void EndOnRuntimeError(nimbo::Form& form);

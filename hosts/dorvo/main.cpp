@@ -23,6 +23,9 @@ int main(int argc, char** argv)
     }
 
     g.Show();
+    UpdateWindow(g.Window());
+    if (options.report)
+        std::printf("first paint %.0f ms\n", MillisecondsSinceStart());
     std::vector<SecondaryWindow*> opened;
     for (const auto& name : options.open) {
         SecondaryWindow* w = panel.Secondary(name);
@@ -34,6 +37,8 @@ int main(int argc, char** argv)
         opened.push_back(w);
     }
     nimbo::RunEventLoop(options.afterMs);
+    if (options.report)
+        std::printf("resident %ld KiB\n", ResidentKiB());
     bool saved = g.SaveScreenshot(options.screenshot);
     if (saved)
         std::printf("%s\n", options.screenshot.c_str());

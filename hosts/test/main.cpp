@@ -18,7 +18,12 @@ int main(int argc, char** argv)
         return generale->RunUntilClosed();
 
     generale->Show();
+    UpdateWindow(generale->Window());
+    if (options.report)
+        std::printf("first paint %.0f ms\n", MillisecondsSinceStart());
     nimbo::RunEventLoop(options.afterMs);
+    if (options.report)
+        std::printf("resident %ld KiB\n", ResidentKiB());
     bool saved = generale->SaveScreenshot(options.screenshot);
     if (saved)
         std::printf("%s\n", options.screenshot.c_str());

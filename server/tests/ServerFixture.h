@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/serial_memory.h"
 #include "platform/winuser.h"
+#include "platform/dialog.h"
 #include "server/NimboCtrl.h"
 #include "tools/plcsim/station_set.h"
 

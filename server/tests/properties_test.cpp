@@ -126,3 +126,16 @@ TEST_F(ServerTest, ControlKeepsItsSizeAndListsItsPages)
     EXPECT_EQ(cy, 32);
     EXPECT_EQ(server->PropertyPages(), (std::vector<std::string>{"NIMBO.NimboPropPage.1", "nimbo.CModemPropPage"}));
 }
+
+TEST_F(ServerTest, AboutBoxIsAModalDialog)
+{
+    std::string caption;
+    nimbo::SetDialogDriver([&](CDialog& dialog) {
+        caption = dialog.Template() ? dialog.Template()->caption : "";
+        dialog.EndDialog(IDOK);
+    });
+    Variant none;
+    EXPECT_EQ(server->CallMethod(DISPID_ABOUTBOX, {}, &none), S_OK);
+    nimbo::SetDialogDriver({});
+    EXPECT_EQ(caption, "About Nimbo Control");
+}
