@@ -24,15 +24,7 @@ void CZemButtonCtrl::DrawButton(CDC* dc, POINT* at)
         BlitAt(dc, at->x, at->y, &pendingBitmap);
     } else {
         UpdateMask();
-        int row = BitSet() ? 0 : kButtonHeight;
-        // A style outside the strip shows an empty cell rather than a copy
-        // from outside the picture.
-        if (Button >= 0 && Button < kButtonStyles) {
-            BlitPart(dc, at->x, at->y, kButtonWidth, kButtonHeight, &buttonStrip, Button * kButtonWidth, row);
-        } else if (dc != nullptr) {
-            RECT blank{at->x, at->y, at->x + kButtonWidth, at->y + kButtonHeight};
-            dc->FillRect(&blank, static_cast<CBrush*>(GetStockObject(LTGRAY_BRUSH)));
-        }
+        BlitStyleCell(dc, *at, &buttonStrip, Button, kButtonStyles, kButtonWidth, kButtonHeight, BitSet());
     }
     at->x += kButtonWidth;
     valueRect.right = at->x;
@@ -40,15 +32,6 @@ void CZemButtonCtrl::DrawButton(CDC* dc, POINT* at)
 
 void CZemButtonCtrl::DrawCaption(CDC* dc, POINT* at)
 {
-    BlitAt(dc, at->x, at->y, &captionBackground);
-    RECT box{at->x + 6, at->y + 6, at->x + kButtonCaptionWidth - 6, at->y + kButtonHeight - 6};
-    CBrush fill(TranslateColor(GetBackColor()));
-    dc->FillRect(&box, &fill);
-    dc->FrameRect(&box, static_cast<CBrush*>(GetStockObject(BLACK_BRUSH)));
-    dc->SetBkMode(TRANSPARENT);
-    dc->SetTextColor(TranslateColor(GetForeColor()));
-    UINT alignment = Align == 0 ? DT_RIGHT : DT_LEFT;
-    std::string caption = InternalGetText();
-    dc->DrawText(caption.c_str(), -1, &box, alignment | DT_VCENTER | DT_SINGLELINE);
+    DrawCaptionBox(dc, *at, &captionBackground, kButtonCaptionWidth, kButtonHeight);
     at->x += kButtonCaptionWidth;
 }

@@ -248,3 +248,29 @@ void CClientCtrl::ExchangeCommon(CPropExchange* px)
     PX_Long(px, "Bit", Bit, 0);
     PX_Long(px, "Align", Align, 0);
 }
+
+void CClientCtrl::BlitStyleCell(CDC* dc, POINT at, CBitmap* strip, int style, int styles, int cx, int cy, bool lit)
+{
+    if (style >= 0 && style < styles) {
+        BlitPart(dc, at.x, at.y, cx, cy, strip, style * cx, lit ? 0 : cy);
+    } else if (dc != nullptr) {
+        RECT blank{at.x, at.y, at.x + cx, at.y + cy};
+        dc->FillRect(&blank, static_cast<CBrush*>(GetStockObject(LTGRAY_BRUSH)));
+    }
+}
+
+void CClientCtrl::DrawCaptionBox(CDC* dc, POINT at, CBitmap* background, int cx, int cy)
+{
+    if (dc == nullptr)
+        return;
+    BlitAt(dc, at.x, at.y, background);
+    RECT box{at.x + 6, at.y + 6, at.x + cx - 6, at.y + cy - 6};
+    CBrush fill(TranslateColor(GetBackColor()));
+    dc->FillRect(&box, &fill);
+    dc->FrameRect(&box, static_cast<CBrush*>(GetStockObject(BLACK_BRUSH)));
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(TranslateColor(GetForeColor()));
+    UINT alignment = Align == 0 ? DT_RIGHT : DT_LEFT;
+    std::string caption = InternalGetText();
+    dc->DrawText(caption.c_str(), -1, &box, alignment | DT_VCENTER | DT_SINGLELINE);
+}

@@ -81,4 +81,13 @@ protected:
     // number outside the image reads as 0.
     std::int32_t ReadRegister(const std::int32_t* image) const;
     void RefreshIdentity();
+
+    // Shared by the controls that draw a style cell beside a caption box.
+    // Copies the style's cell from a strip of cells, lit row above unlit
+    // row; a style outside the strip shows a blank grey cell instead.
+    void BlitStyleCell(CDC* dc, POINT at, CBitmap* strip, int style, int styles, int cx, int cy, bool lit);
+    // The caption panel: its background picture, a box 6 pixels inside it
+    // filled with BackColor and framed in black, and the caption in
+    // ForeColor on one line, right-aligned when Align is 0, else left.
+    void DrawCaptionBox(CDC* dc, POINT at, CBitmap* background, int cx, int cy);
 };
