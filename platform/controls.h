@@ -12,6 +12,7 @@
 #include <vector>
 
 class CFont;
+class CBitmap;
 namespace nimbo {
 struct IconImage;
 }
@@ -49,6 +50,11 @@ public:
 class NIMBO_PLATFORM_API CEdit : public CControlWnd {
 public:
     bool Create(HWND parent, const RECT& rect, UINT id, const std::string& text, bool password = false);
+    // Several lines, wrapped, with a vertical scroll bar; readOnly: the user
+    // reads and selects but cannot type. Lines end with "\r\n" or "\n".
+    bool CreateMultiLine(HWND parent, const RECT& rect, UINT id, const std::string& text, bool readOnly);
+    // Centred text, as ES_CENTER.
+    void SetCentered(bool centered);
     std::string GetText() const;
     // Sets the text as a user typing would: the parent hears EN_CHANGE.
     void SetText(const std::string& text);
@@ -76,12 +82,52 @@ public:
     std::string GetLBText(int index) const;
 };
 
+// Small pictures of one size for a list's rows, cut from bitmaps; one
+// colour of a bitmap may be taken as transparent.
+class NIMBO_PLATFORM_API CImageList {
+public:
+    CImageList();
+    ~CImageList();
+    CImageList(const CImageList&) = delete;
+    CImageList& operator=(const CImageList&) = delete;
+    BOOL Create(int cx, int cy);
+    // Cuts the bitmap into images of the list's size, left to right, the
+    // pixels of mask colour made transparent; answers the index of the
+    // first image added, -1 when nothing was.
+    int Add(CBitmap* bitmap, COLORREF mask);
+    int GetImageCount() const;
+    // Images as icons (owned by the list), for the list control.
+    const std::vector<nimbo::IconImage*>& Images() const { return images_; }
+
+private:
+    int cx_ = 0;
+    int cy_ = 0;
+    std::vector<nimbo::IconImage*> images_;
+};
+
+// Which column alignment InsertColumn asks for.
+constexpr int LVCFMT_LEFT = 0;
+constexpr int LVCFMT_RIGHT = 1;
+constexpr int LVCFMT_CENTER = 2;
+
 class NIMBO_PLATFORM_API CListCtrl : public CControlWnd {
 public:
-    // A report-style list with columns and a small icon per row.
+    // A report-style list with columns and a small icon per row. The list
+    // hears WM_LBUTTONDOWN and WM_RBUTTONDOWN in its own client coordinates
+    // (the header at the top included); its DefWindowProc does the list's
+    // default handling of them (choosing the row under the point).
     bool Create(HWND parent, const RECT& rect, UINT id);
-    int InsertColumn(int column, const std::string& heading, int width);
+    int InsertColumn(int column, const std::string& heading, int width, int format = LVCFMT_LEFT);
     void SetImageList(const std::vector<nimbo::IconImage*>& smallIcons);
+    void SetImageList(CImageList* smallImages);
+    int GetColumnWidth(int column) const;  // pixels; 0 when there is no such column
+    // The row under a point of the list's client area, -1 when none.
+    int HitTest(POINT point) const;
+    // A row's rectangle across all its columns, in the list's client
+    // coordinates (scrolling taken into account).
+    BOOL GetItemRect(int row, RECT* rect) const;
+    // One cell's rectangle, likewise.
+    BOOL GetSubItemRect(int row, int column, RECT* rect) const;
     int InsertItem(int row, const std::string& text, int image = -1);
     bool SetItemText(int row, int column, const std::string& text);
     bool SetItemImage(int row, int image);

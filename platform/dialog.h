@@ -37,6 +37,9 @@ struct DialogItem {
     UINT iconId = 0;
     HICON icon = nullptr;
     bool password = false;  // an Edit that shows dots
+    bool multiLine = false;  // an Edit of several lines (see readOnly)
+    bool readOnly = false;   // an Edit the user cannot type into
+    int limit = 0;           // an Edit's most characters, 0: no limit of its own
 };
 
 struct DialogTemplate {

@@ -41,12 +41,19 @@ constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
+constexpr UINT WM_SETFOCUS = 0x0007;   // wParam: the window that lost the focus, or 0
+constexpr UINT WM_KILLFOCUS = 0x0008;  // wParam: the window that takes it, or 0
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_GETTEXT = 0x000D;
 constexpr UINT WM_GETTEXTLENGTH = 0x000E;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
+// Asked of a control before the dialog manager takes a key for itself
+// (Enter for the default button, Escape for Cancel, Tab to move on).
+constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT WM_KEYDOWN = 0x0100;  // wParam: the virtual key
+constexpr UINT WM_CHAR = 0x0102;     // wParam: the character
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
@@ -61,6 +68,18 @@ constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_USER = 0x0400;
 
 constexpr int GWL_USERDATA = -21;
+
+// What WM_GETDLGCODE answers: DLGC_WANTALLKEYS has every key reach the
+// control as WM_KEYDOWN, Enter, Escape and Tab included.
+constexpr LRESULT DLGC_WANTARROWS = 0x0001;
+constexpr LRESULT DLGC_WANTTAB = 0x0002;
+constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+constexpr LRESULT DLGC_WANTCHARS = 0x0080;
+
+// Virtual keys.
+constexpr WPARAM VK_TAB = 0x09;
+constexpr WPARAM VK_RETURN = 0x0D;
+constexpr WPARAM VK_ESCAPE = 0x1B;
 
 // Key and button state in the wParam of mouse messages.
 constexpr WPARAM MK_LBUTTON = 0x0001;
@@ -173,6 +192,11 @@ NIMBO_PLATFORM_API BOOL IsWindowVisible(HWND window);
 NIMBO_PLATFORM_API BOOL EnableWindow(HWND window, BOOL enable);  // answers whether it was disabled
 NIMBO_PLATFORM_API BOOL IsWindowEnabled(HWND window);
 NIMBO_PLATFORM_API BOOL ClientToScreen(HWND window, POINT* point);
+// The keyboard focus: the window that has it (0 when none of ours), and
+// giving it to a window, which hears WM_SETFOCUS after the one that had it
+// heard WM_KILLFOCUS. Answers the window that had it.
+NIMBO_PLATFORM_API HWND GetFocus();
+NIMBO_PLATFORM_API HWND SetFocus(HWND window);
 NIMBO_PLATFORM_API BOOL ScreenToClient(HWND window, POINT* point);
 
 namespace nimbo {
@@ -204,6 +228,21 @@ NIMBO_PLATFORM_API std::vector<RECT> TakeInvalidations(HWND window);
 // destroyed instead. Other windows and their timers keep running meanwhile.
 NIMBO_PLATFORM_API int RunModalLoop(HWND window);
 NIMBO_PLATFORM_API void EndModalLoop(HWND window, int result);
+// True once EndModalLoop was called for the window and its loop has not
+// returned yet: the dialog is closing.
+NIMBO_PLATFORM_API bool ModalLoopEnding(HWND window);
+
+// The window with that control id under root (its children, theirs, and so
+// on), a visible one before a hidden one; 0 when there is none.
+NIMBO_PLATFORM_API HWND FindDescendant(HWND root, int id);
+
+// A key pressed while window has the focus, as the dialog manager routes
+// it: a control that answers WM_GETDLGCODE with DLGC_WANTALLKEYS (or, for
+// Tab, DLGC_WANTTAB) hears it as WM_KEYDOWN, and its default handling is
+// the native control's; otherwise the dialog around it takes Enter (the
+// default button), Escape (Cancel) and Tab (the next field). Answers
+// whether anyone took the key.
+NIMBO_PLATFORM_API bool PressKey(HWND window, WPARAM virtualKey);
 
 // The window's client area with its children as drawn now.
 NIMBO_PLATFORM_API bool SaveWindowPng(HWND window, const std::string& path);
