@@ -5,10 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tools/plcsim/at_modem.h"
 #include "tools/plcsim/live_scripts.h"
 #include "tools/plcsim/options.h"
 #include "tools/plcsim/pty_server.h"
@@ -87,9 +89,15 @@ int main(int argc, char** argv)
         if (station.faults != Faults{})
             std::fprintf(log, "station %d faults: %s\n", station.number, DescribeFaults(station.faults).c_str());
     }
+    std::optional<AtModem> modem;
+    if (options.modem) {
+        modem.emplace(stations, options.modem->speed, options.modem->faults);
+        if (options.modem->faults != ModemFaults{})
+            std::fprintf(log, "modem faults: %s\n", DescribeModemFaults(options.modem->faults).c_str());
+    }
 
     CatchStopSignals();
-    PtyServer server(stations, options.com, options.devices_dir);
+    PtyServer server(stations, options.com, options.devices_dir, modem ? &*modem : nullptr);
     try {
         server.Start();
     } catch (const std::exception& error) {
@@ -97,8 +105,8 @@ int main(int argc, char** argv)
         return 1;
     }
     // Scripts wait for this line before they open the port.
-    std::printf("plcsim: COM%d -> %s (stations %s)\n", options.com, server.SlavePath().c_str(),
-                JoinNumbers(stations.Numbers()).c_str());
+    std::printf("plcsim: COM%d -> %s (stations %s)%s\n", options.com, server.SlavePath().c_str(),
+                JoinNumbers(stations.Numbers()).c_str(), modem ? " behind a modem in command mode" : "");
     std::fflush(stdout);
 
     const auto started = std::chrono::steady_clock::now();

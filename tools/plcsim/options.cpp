@@ -60,6 +60,23 @@ StationOption ParseStation(std::string_view text)
     return station;
 }
 
+// SPEED[,fault...]. The answers to a dial are alternatives, so only one
+// of the faults that choose it may be given.
+ModemOption ParseModem(std::string_view text)
+{
+    const auto parts = Split(text, ',');
+    ModemOption modem;
+    modem.speed = static_cast<int>(Number(parts[0], 50, 4000000, "modem speed"));
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (!ApplyModemFaultWord(parts[i], modem.faults))
+            Fail("unknown modem fault '" + std::string(parts[i]) + "'");
+    }
+    const ModemFaults& f = modem.faults;
+    if (int{f.silent} + int{f.bare_connect} + int{f.no_carrier} > 1)
+        Fail("modem faults silent, bareconnect and nocarrier exclude each other");
+    return modem;
+}
+
 // S:R=V
 PresetOption ParsePreset(std::string_view text)
 {
@@ -128,6 +145,10 @@ Options ParseCommandLine(const std::vector<std::string>& args)
             options.blinks.push_back({StationNumber(f[0]), Register(f[1]),
                                       static_cast<int>(Number(f[2], 0, 31, "bit")),
                                       static_cast<int>(Number(f[3], 1, kMaxPeriodMs, "period"))});
+        } else if (name == "--modem") {
+            if (options.modem)
+                Fail("--modem given twice");
+            options.modem = ParseModem(value);
         } else if (name == "--live") {
             options.live = value;
         } else if (name == "--log") {
@@ -167,7 +188,7 @@ std::string UsageText()
 {
     return "usage: plcsim --com N [--devices DIR] [--station S[,fault...]]... [--set S:R=V]...\n"
            "              [--counter S:R:STEP:PERIOD_MS]... [--blink S:R:BIT:PERIOD_MS]...\n"
-           "              [--live NAME] [--log FILE] [--duration SEC]\n"
+           "              [--modem SPEED[,fault...]] [--live NAME] [--log FILE] [--duration SEC]\n"
            "\n"
            "Simulates PLC stations on a pseudo-terminal linked as COM<N> in the devices\n"
            "folder ($NIMBO_DEVICES, else ~/.config/nimbo/devices). Without --station,\n"
@@ -176,7 +197,17 @@ std::string UsageText()
            "station faults: silent badsum wrongstation truncated nozero garbage writezero\n"
            "                delay=MS endpass=BLOCKS\n"
            "values: decimal or 0x hex, may be negative\n"
-           "--blink toggles the bit every PERIOD_MS; --counter adds STEP every PERIOD_MS\n";
+           "--blink toggles the bit every PERIOD_MS; --counter adds STEP every PERIOD_MS\n"
+           "\n"
+           "--modem puts a Hayes AT modem in front of the stations. The line starts in\n"
+           "command mode: lines end in CR, LF or CR LF, no echo; AT... answers OK,\n"
+           "ATD... answers CONNECT SPEED and passes later bytes to the stations; other\n"
+           "lines answer ERROR, empty ones nothing. A read of +++ or AT++ alone, not\n"
+           "inside a frame, answers OK and returns to command mode.\n"
+           "modem faults: silent (answers nothing)  bareconnect (CONNECT without speed,\n"
+           "              stays in command mode)  nocarrier (NO CARRIER to a dial)\n"
+           "              split[=MS] (dial answer's first 4 characters, the rest MS\n"
+           "              later; 1200 without MS)\n";
 }
 
 }  // namespace plcsim

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tools/plcsim/faults.h"
+#include "tools/plcsim/modem_faults.h"
 
 namespace plcsim {
 
@@ -35,6 +37,11 @@ struct BlinkOption {
     int period_ms = 1000;
 };
 
+struct ModemOption {
+    int speed = 9600;  // what CONNECT reports
+    ModemFaults faults;
+};
+
 struct Options {
     int com = 0;
     std::string devices_dir;  // empty: the usual place
@@ -42,6 +49,7 @@ struct Options {
     std::vector<PresetOption> presets;
     std::vector<CounterOption> counters;
     std::vector<BlinkOption> blinks;
+    std::optional<ModemOption> modem;  // set: the line starts in command mode
     std::string live;
     std::string log_file;  // empty: stderr
     double duration_s = 0;  // 0: until a signal

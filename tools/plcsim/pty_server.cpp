@@ -50,8 +50,10 @@ struct Outgoing {
 
 }  // namespace
 
-PtyServer::PtyServer(StationSet& stations, int com, std::string devices_dir)
-    : stations_(stations), devices_dir_(devices_dir.empty() ? DefaultDevicesDir() : std::move(devices_dir))
+PtyServer::PtyServer(StationSet& stations, int com, std::string devices_dir, AtModem* modem)
+    : stations_(stations),
+      modem_(modem),
+      devices_dir_(devices_dir.empty() ? DefaultDevicesDir() : std::move(devices_dir))
 {
     link_path_ = (fs::path(devices_dir_) / ("COM" + std::to_string(com))).string();
 }
@@ -161,7 +163,9 @@ void PtyServer::Serve()
             const ssize_t n = (pfd.revents & POLLIN) ? read(master_fd_, buffer, sizeof buffer) : 0;
             if (n > 0) {
                 const auto now = Clock::now();
-                for (Reply& reply : stations_.Feed(buffer, static_cast<std::size_t>(n))) {
+                const auto length = static_cast<std::size_t>(n);
+                auto replies = modem_ ? modem_->Feed(buffer, length) : stations_.Feed(buffer, length);
+                for (Reply& reply : replies) {
                     // Replies leave in the order their requests came, even
                     // when an earlier one is held back longer.
                     auto due = now + std::chrono::milliseconds(reply.delay_ms);

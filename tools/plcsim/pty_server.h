@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "tools/plcsim/at_modem.h"
 #include "tools/plcsim/station_set.h"
 
 namespace plcsim {
@@ -14,8 +15,10 @@ namespace plcsim {
 class PtyServer {
 public:
     // devices_dir empty: DefaultDevicesDir(). The stations must outlive the
-    // server; they are fed from its thread only.
-    PtyServer(StationSet& stations, int com, std::string devices_dir = {});
+    // server; they are fed from its thread only. With a modem, everything
+    // the master sends goes through it (it must be in front of these
+    // stations and outlive the server too).
+    PtyServer(StationSet& stations, int com, std::string devices_dir = {}, AtModem* modem = nullptr);
     ~PtyServer();
     PtyServer(const PtyServer&) = delete;
     PtyServer& operator=(const PtyServer&) = delete;
@@ -37,6 +40,7 @@ private:
     void Serve();
 
     StationSet& stations_;
+    AtModem* modem_;
     std::string devices_dir_;
     std::string link_path_;
     std::string slave_path_;

@@ -20,6 +20,31 @@ std::string TimeOfDay(std::chrono::system_clock::time_point when)
     return text;
 }
 
+// Modem text in quotes with its line ends and stray bytes spelled out, so
+// a split or garbled answer shows exactly what went over the line.
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            quoted += "\\r";
+        } else if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20 || byte > 0x7E) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+            quoted += hex;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
 }  // namespace
 
 std::string FormatEntry(const LogEntry& entry)
@@ -40,6 +65,12 @@ std::string FormatEntry(const LogEntry& entry)
         line += " write-block reg=" + std::to_string(entry.reg) + " values=";
         for (std::size_t i = 0; i < entry.values.size(); ++i)
             line += (i ? "," : "") + std::to_string(entry.values[i]);
+        break;
+    case RequestKind::ModemCommand:
+        line += " modem <- " + Quoted(entry.text);
+        break;
+    case RequestKind::ModemAnswer:
+        line += " modem -> " + Quoted(entry.text);
         break;
     case RequestKind::Other:
         if (entry.command >= 0) {

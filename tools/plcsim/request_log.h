@@ -1,5 +1,6 @@
 // What the simulated line has heard, for the person debugging a master:
-// every request frame, understood or not, and what became of it.
+// every request frame, understood or not, and what became of it; behind a
+// modem also every command line and answer.
 #pragma once
 
 #include <chrono>
@@ -13,7 +14,7 @@
 
 namespace plcsim {
 
-enum class RequestKind { Other, ReadBlock, WriteRegister, WriteBlock };
+enum class RequestKind { Other, ReadBlock, WriteRegister, WriteBlock, ModemCommand, ModemAnswer };
 
 struct LogEntry {
     std::chrono::system_clock::time_point when;
@@ -22,12 +23,14 @@ struct LogEntry {
     RequestKind kind = RequestKind::Other;
     int reg = -1;
     std::vector<std::int32_t> values;
+    std::string text;  // a modem command line or answer, as on the line
     bool answered = false;
     // Why it was ignored, or what was special about the answer.
     std::string note;
 };
 
-// One line, e.g. "12:03:04.567 st=1 write reg=301 value=50", local time.
+// One line, e.g. "12:03:04.567 st=1 write reg=301 value=50" or
+// "12:03:04.567 modem -> \"OK\\r\\n\"", local time.
 std::string FormatEntry(const LogEntry& entry);
 
 class RequestLog {

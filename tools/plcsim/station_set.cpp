@@ -152,6 +152,8 @@ std::optional<Reply> StationSet::AnswerRequest(Station& station, LogEntry& entry
         answer = WriteEcho(number, reg, station.Get(reg));
         break;
     case RequestKind::Other:
+    case RequestKind::ModemCommand:
+    case RequestKind::ModemAnswer:
         return std::nullopt;
     }
     return Reply{faults.delay_ms, ShapeReply(faults, std::move(answer), kind)};

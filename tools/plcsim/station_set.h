@@ -33,6 +33,9 @@ public:
     // replies owed for every request it completed, in order.
     std::vector<Reply> Feed(const std::uint8_t* data, std::size_t n);
 
+    // True while the start of a request frame waits for the rest of it.
+    bool CollectingFrame() const { return scanner_.Buffered() > 0; }
+
     RequestLog& Log() { return log_; }
 
 private:

@@ -6,7 +6,7 @@
 
 const char* const kPollUsage =
     "usage: nimbo-poll --com N [--speed B] [--timer MS] --plc P --range A:B [--passes K]\n"
-    "       nimbo-poll --com N [--speed B] --plc P --write R=V\n";
+    "       nimbo-poll --com N [--speed B] --plc P --write R=V    (P up to 31)\n";
 
 namespace {
 
@@ -74,6 +74,13 @@ std::optional<PollOptions> ParsePollOptions(int argc, char** argv, std::string* 
     }
     if (haveRange == o.write) {
         *error = "give either --range A:B or --write R=V";
+        return std::nullopt;
+    }
+    // The scan covers PLCs 1 to 32, but the port object's register writes
+    // address 1 to 31 only: a write to 32 would send nothing at all.
+    if (o.write && o.plc > kLastWritablePlc) {
+        *error = "--write reaches PLCs 1 to " + std::to_string(kLastWritablePlc) +
+                 " only: nothing would be sent to PLC " + std::to_string(o.plc) + " (--range can read it)";
         return std::nullopt;
     }
     return o;

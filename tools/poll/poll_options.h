@@ -18,6 +18,9 @@ struct PollOptions {
     std::int32_t writeValue = 0;
 };
 
+// The highest PLC the port object writes to; reading goes one further.
+constexpr int kLastWritablePlc = 31;
+
 // Parses argv; on failure returns nothing and says why in *error.
 std::optional<PollOptions> ParsePollOptions(int argc, char** argv, std::string* error);
 

@@ -62,6 +62,15 @@ TEST(CommandLine, MoversAndTheRest)
     EXPECT_EQ(options.devices_dir, "/tmp/dev");
 }
 
+TEST(CommandLine, ModemWithSpeedAndFaults)
+{
+    EXPECT_FALSE(Parse({"--com", "1"}).modem);
+    const Options options = Parse({"--com", "1", "--modem", "2400,nocarrier,split=300"});
+    ASSERT_TRUE(options.modem);
+    EXPECT_EQ(options.modem->speed, 2400);
+    EXPECT_EQ(options.modem->faults, (ModemFaults{.no_carrier = true, .split_ms = 300}));
+}
+
 TEST(CommandLine, MistakesAreRefused)
 {
     const std::vector<std::vector<std::string>> wrong = {
@@ -82,6 +91,11 @@ TEST(CommandLine, MistakesAreRefused)
         {"--com", "1", "--blink", "1:1:32:100"},
         {"--com", "1", "--bogus", "1"},
         {"--com", "1", "stray"},
+        {"--com", "1", "--modem"},
+        {"--com", "1", "--modem", "fast"},
+        {"--com", "1", "--modem", "9600,busy"},
+        {"--com", "1", "--modem", "9600,bareconnect,nocarrier"},
+        {"--com", "1", "--modem", "9600", "--modem", "9600"},
     };
     for (const auto& args : wrong) {
         std::string joined;

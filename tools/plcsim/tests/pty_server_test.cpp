@@ -84,9 +84,9 @@ protected:
         std::error_code ignored;
         fs::remove_all(temp_, ignored);
     }
-    PtyServer& Serve(int com = 5)
+    PtyServer& Serve(int com = 5, AtModem* modem = nullptr)
     {
-        server_.emplace(stations_, com, devices_);
+        server_.emplace(stations_, com, devices_, modem);
         server_->Start();
         return *server_;
     }
@@ -94,6 +94,7 @@ protected:
     std::string temp_;
     std::string devices_;
     StationSet stations_;
+    std::optional<AtModem> modem_;  // outlives the server that feeds it
     std::optional<PtyServer> server_;
 };
 
@@ -155,6 +156,24 @@ TEST_F(PtyServing, DelayedReplyIsNeverEarly)
     client.Send(test::WriteRequest(1, 1, 1));
     EXPECT_EQ(client.Receive(11).size(), 11u);
     EXPECT_GE(Clock::now() - sent, std::chrono::milliseconds(150));
+}
+
+TEST_F(PtyServing, ModemAnswersThenPassesFramesOnceConnected)
+{
+    stations_.Add(1).Set(300, 5);
+    PtyServer& server = Serve(5, &modem_.emplace(stations_));
+    LineClient client(server.LinkPath());
+    const auto say = [&client](const std::string& text, std::size_t answer_length) {
+        client.Send(Bytes(text.begin(), text.end()));
+        const Bytes answer = client.Receive(answer_length);
+        return std::string(answer.begin(), answer.end());
+    };
+    EXPECT_EQ(say("AT\r\n", 4), "OK\r\n");
+    EXPECT_EQ(say("ATDT123\r\n", 14), "CONNECT 9600\r\n");
+    client.Send(test::ReadBlockRequest(1, 300));
+    const Bytes reply = client.Receive(72);
+    ASSERT_EQ(reply.size(), 72u);
+    EXPECT_EQ(GetValue(&reply[7]), 5);
 }
 
 TEST_F(PtyServing, LinkFolderIsCreatedAndTheLinkRemovedOnStop)

@@ -138,3 +138,18 @@ TEST_F(LineTest, PollerExitStatusSaysWhatWentWrong)
     EXPECT_EQ(RunCommand(Poll("--com 7 --plc 1")).status, 2);
     EXPECT_EQ(RunCommand(Poll("--com 7 --plc 1 --range 5")).status, 2);
 }
+
+TEST_F(LineTest, PlcThirtyTwoIsReadButNeverWritten)
+{
+    plcsim::Station& st = stations.Add(32);
+    st.Set(10, 42);
+    Serve(9);
+
+    RunResult read = RunCommand(Poll("--com 9 --plc 32 --range 10:11 --timer 60"));
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(read.out, "10 42\n11 0\n");
+
+    // The port object would send nothing, so the poller refuses as for a bad argument.
+    EXPECT_EQ(RunCommand(Poll("--com 9 --plc 32 --write 10=1 --timer 60")).status, 2);
+    EXPECT_EQ(st.Get(10), 42);
+}
