@@ -20,6 +20,7 @@ struct IconImage;
 constexpr WORD BN_CLICKED = 0;
 constexpr WORD EN_CHANGE = 0x0300;
 constexpr WORD CBN_SELCHANGE = 1;
+constexpr WORD CBN_EDITCHANGE = 5;  // the user changed a drop-down's text
 constexpr WORD LVN_ITEMACTIVATE = 0x0701;  // a row double-clicked
 
 inline WPARAM MAKEWPARAM(int low, int high) { return static_cast<WPARAM>((static_cast<DWORD>(high & 0xFFFF) << 16) | (low & 0xFFFF)); }
@@ -73,6 +74,12 @@ class NIMBO_PLATFORM_API CComboBox : public CControlWnd {
 public:
     // A drop-down list the user picks from (no typing).
     bool Create(HWND parent, const RECT& rect, UINT id);
+    // A drop-down: the user picks a choice or types a value. Its window
+    // text is what is typed or picked; GetCurSel answers the choice equal to
+    // that text, -1 when none is.
+    bool CreateDropDown(HWND parent, const RECT& rect, UINT id);
+    // Types into a drop-down as a user would: the parent hears CBN_EDITCHANGE.
+    void SetEditText(const std::string& text);
     int AddString(const std::string& text);
     void ResetContent();
     int GetCount() const;
@@ -80,6 +87,8 @@ public:
     // Chooses as a user would when notify is true (the parent hears CBN_SELCHANGE).
     int SetCurSel(int index, bool notify = false);
     std::string GetLBText(int index) const;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Small pictures of one size for a list's rows, cut from bitmaps; one

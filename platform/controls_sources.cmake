@@ -7,6 +7,7 @@ target_sources(nimboplatform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ctl_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ctl_combo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ctl_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ctl_imagelist.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_parse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_classes.cpp

@@ -65,6 +65,8 @@ void Adopt(HWND window, QWidget* native)
     native->setFont(DialogFont());
     native->setGeometry(host->rect());
     native->show();
+    if (win::WindowRecord* record = win::Find(window))
+        record->native = native;
 }
 
 QWidget* NativeWidget(HWND window)

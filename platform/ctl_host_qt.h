@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/win_input_qt.h"
 #include "platform/win_table_qt.h"
 
 #include <QEvent>
@@ -18,16 +19,30 @@ enum Kind : int { kStatic = 1, kEdit, kButton, kComboBox, kListCtrl };
 
 // A native widget whose events count as window events: a notification may
 // close the window it came from, and the widget must then outlive its own
-// handler (DestroyWindow defers the deletion while one runs).
+// handler (DestroyWindow defers the deletion while one runs). Its keys go
+// to the control's window first when the window asks for them; what the
+// window leaves to DefWindowProc comes back here.
 template <class W>
-class Hosted : public W {
+class Hosted : public W, public win::NativeControl {
 public:
     explicit Hosted(QWidget* parent) : W(parent) {}
+
+    void Default(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_KEYDOWN && message != WM_CHAR)
+            return;
+        if (std::unique_ptr<QKeyEvent> key = win::KeyForDefault(window, message, wParam)) {
+            win::DispatchGuard guard;
+            W::event(key.get());
+        }
+    }
 
 protected:
     bool event(QEvent* e) override
     {
         win::DispatchGuard guard;
+        if (win::TakeKey(this, e))
+            return true;
         return W::event(e);
     }
 };
@@ -58,5 +73,16 @@ C* ControlOf(HWND window)
 void StoreText(HWND window, const QString& text);
 
 inline QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+// A QPlainTextEdit knows one line break, "\n"; Win32's is "\r\n". A lone
+// "\r" breaks the line there too.
+inline QString FromWindowsLines(const std::string& text)
+{
+    return ToQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+inline QString ToWindowsLines(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
 
 }  // namespace nimbo::ctl

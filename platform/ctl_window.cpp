@@ -7,6 +7,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 using namespace nimbo::ctl;
 
@@ -86,6 +88,13 @@ LRESULT CControlWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 edit->setText(text);
             else
                 Notify(EN_CHANGE);
+        } else if (auto* lines = Native<QPlainTextEdit>(m_hWnd)) {
+            // Quietly, so the text stored above stays as it was given.
+            {
+                const QSignalBlocker quiet(lines);
+                lines->setPlainText(FromWindowsLines(lParam ? reinterpret_cast<const char*>(lParam) : ""));
+            }
+            Notify(EN_CHANGE);
         }
         return stored;
     }
@@ -116,4 +125,41 @@ UINT GetDlgItemTextA(HWND parent, int id, char* text, int maxCount)
     text[0] = '\0';
     const HWND item = GetDlgItem(parent, id);
     return item ? static_cast<UINT>(GetWindowTextA(item, text, maxCount)) : 0;
+}
+
+namespace {
+
+// Depth first, the first visible one found, else the first hidden one.
+void Search(HWND parent, int id, QWidget* root, HWND* visible, HWND* hidden)
+{
+    for (HWND child : nimbo::win::ChildrenOf(parent)) {
+        if (*visible)
+            return;
+        auto* control = ControlOf<CControlWnd>(child);
+        if (control && static_cast<int>(control->GetDlgCtrlID()) == id) {
+            QWidget* widget = nimbo::win::WidgetOf(child);
+            if (widget && widget->isVisibleTo(root)) {
+                *visible = child;
+                return;
+            }
+            if (!*hidden)
+                *hidden = child;
+        }
+        Search(child, id, root, visible, hidden);
+    }
+}
+
+}  // namespace
+
+// Visible as seen from root: a dialog not shown yet still tells its shown
+// lists from its hidden ones.
+HWND nimbo::FindDescendant(HWND root, int id)
+{
+    QWidget* rootWidget = nimbo::win::WidgetOf(root);
+    if (!rootWidget)
+        return 0;
+    HWND visible = 0;
+    HWND hidden = 0;
+    Search(root, id, rootWidget, &visible, &hidden);
+    return visible ? visible : hidden;
 }

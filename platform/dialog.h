@@ -40,6 +40,7 @@ struct DialogItem {
     bool multiLine = false;  // an Edit of several lines (see readOnly)
     bool readOnly = false;   // an Edit the user cannot type into
     int limit = 0;           // an Edit's most characters, 0: no limit of its own
+    bool editable = false;   // a ComboBox the user may also type into
 };
 
 struct DialogTemplate {
@@ -151,6 +152,7 @@ public:
 
 NIMBO_PLATFORM_API void DDX_Text(CDataExchange* pDX, int id, std::int32_t& value);
 NIMBO_PLATFORM_API void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+NIMBO_PLATFORM_API void DDX_Text(CDataExchange* pDX, int id, std::int64_t& value);
 NIMBO_PLATFORM_API void DDX_CBIndex(CDataExchange* pDX, int id, int& index);
 NIMBO_PLATFORM_API void DDX_Check(CDataExchange* pDX, int id, BOOL& checked);
 NIMBO_PLATFORM_API void DDV_MinMaxLong(CDataExchange* pDX, std::int32_t value, std::int32_t minimum,

@@ -39,19 +39,22 @@ void CentreOver(QWidget* dialog, HWND owner)
     }
 }
 
-// Enter presses the default button, Escape cancels, as a dialog's keys do.
+// Enter presses the default button, Escape cancels, as a dialog's keys do;
+// the same for keys pressed by nimbo::PressKey.
 void AddKeys(QWidget* dialog, HWND window, int defaultId)
 {
-    auto press = [window](int id) {
-        return [window, id] {
-            if (IsWindow(window))
-                SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-        };
+    auto take = [window, defaultId](WPARAM key) {
+        const int id = key == VK_ESCAPE ? IDCANCEL : defaultId;
+        if (IsWindow(window))
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
     };
+    if (nimbo::win::WindowRecord* record = nimbo::win::Find(window))
+        record->dialogKey = take;
     for (int key : {Qt::Key_Return, Qt::Key_Enter})
-        QObject::connect(new QShortcut(QKeySequence(key), dialog), &QShortcut::activated, dialog, press(defaultId));
+        QObject::connect(new QShortcut(QKeySequence(key), dialog), &QShortcut::activated, dialog,
+                         [take] { take(VK_RETURN); });
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), dialog), &QShortcut::activated, dialog,
-                     press(IDCANCEL));
+                     [take] { take(VK_ESCAPE); });
 }
 
 // A person cannot resize a dialog; without one there is nobody to stop,

@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -62,6 +63,32 @@ void DDX_Text(CDataExchange* pDX, int id, std::int32_t& value)
     BOOL translated = FALSE;
     const auto read = static_cast<std::int32_t>(pDX->m_pDlgWnd->GetDlgItemInt(id, &translated, TRUE));
     if (!translated) {
+        Complain(pDX, "Please enter an integer.");
+        pDX->Fail();
+    }
+    value = read;
+}
+
+// Wide enough for an address of this process.
+void DDX_Text(CDataExchange* pDX, int id, std::int64_t& value)
+{
+    if (!pDX->PrepareEditCtrl(id))
+        return;
+    if (!pDX->m_bSaveAndValidate) {
+        pDX->m_pDlgWnd->SetDlgItemText(id, std::to_string(value));
+        return;
+    }
+    const std::string text = pDX->m_pDlgWnd->GetDlgItemText(id);
+    std::size_t used = 0;
+    long long read = 0;
+    bool ok = false;
+    try {
+        read = std::stoll(text, &used, 10);
+        ok = text.find_first_not_of(" \t", used) == std::string::npos;
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok) {
         Complain(pDX, "Please enter an integer.");
         pDX->Fail();
     }

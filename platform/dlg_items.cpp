@@ -66,7 +66,12 @@ CWnd* CDialog::AddItem(const DialogItem& item)
     }
     case DialogItem::Edit: {
         auto c = std::make_unique<CEdit>();
-        ok = c->Create(m_hWnd, rect, id, item.text, item.password);
+        ok = item.multiLine ? c->CreateMultiLine(m_hWnd, rect, id, item.text, item.readOnly)
+                            : c->Create(m_hWnd, rect, id, item.text, item.password);
+        if (ok && item.readOnly)
+            c->SetReadOnly(true);
+        if (ok && item.limit > 0)
+            c->SetLimitText(item.limit);
         made = std::move(c);
         break;
     }
@@ -81,7 +86,7 @@ CWnd* CDialog::AddItem(const DialogItem& item)
         const RECT closed = nimbo::DialogUnitsToPixels(*t, RECT{0, 0, 0, 12});
         rect.bottom = rect.top + std::min<LONG>(rect.bottom - rect.top, closed.bottom);
         auto c = std::make_unique<CComboBox>();
-        ok = c->Create(m_hWnd, rect, id);
+        ok = item.editable ? c->CreateDropDown(m_hWnd, rect, id) : c->Create(m_hWnd, rect, id);
         std::istringstream choices(item.text);
         for (std::string choice; ok && std::getline(choices, choice, '\n');)
             c->AddString(choice);

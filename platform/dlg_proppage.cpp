@@ -134,6 +134,20 @@ void DDP_Text(CDataExchange* pDX, int, std::string& member, const char* property
             [&member] { return Variant::String(member); });
 }
 
+void DDP_Text(CDataExchange* pDX, int, std::int64_t& member, const char* property)
+{
+    if (COlePropertyPage* page = PageOf(pDX))
+        page->ExchangeProperty(
+            pDX, property,
+            [&member](const Variant& v) {
+                bool ok = false;
+                const std::int64_t value = v.AsInt64(&ok);
+                if (ok)
+                    member = value;
+            },
+            [&member] { return Variant::Int64(member); });
+}
+
 void DDP_CBIndex(CDataExchange* pDX, int, int& member, const char* property)
 {
     DDP_Text(pDX, 0, member, property);

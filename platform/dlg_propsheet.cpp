@@ -187,7 +187,7 @@ BOOL nimbo::CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
     return CDialog::OnCommand(wParam, lParam);
 }
 
-INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner)
+INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner, ColorPage colorPage)
 {
     if (!control)
         return -1;
@@ -201,7 +201,7 @@ INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner)
         else
             std::fprintf(stderr, "property page %s left out: %s\n", name.c_str(), error.c_str());
     }
-    if (!colorListed && HasColorProperty(*control))
+    if (!colorListed && (colorPage == ColorPage::Always || HasColorProperty(*control)))
         sheet.AddPage(CreatePropertyPage(kStockColorPageClsid, nullptr));
     if (sheet.GetPageCount() == 0)
         return -1;

@@ -63,5 +63,6 @@ private:
 // the same member follow, as in MFC.
 NIMBO_PLATFORM_API void DDP_Text(CDataExchange* pDX, int id, std::int32_t& member, const char* property);
 NIMBO_PLATFORM_API void DDP_Text(CDataExchange* pDX, int id, std::string& member, const char* property);
+NIMBO_PLATFORM_API void DDP_Text(CDataExchange* pDX, int id, std::int64_t& member, const char* property);
 NIMBO_PLATFORM_API void DDP_CBIndex(CDataExchange* pDX, int id, int& member, const char* property);
 NIMBO_PLATFORM_API void DDP_Check(CDataExchange* pDX, int id, BOOL& member, const char* property);

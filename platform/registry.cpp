@@ -254,7 +254,9 @@ COleControl* nimbo::CreateControl(const std::string& name, std::string* error)
 {
     auto* control = static_cast<COleControl*>(CreateRegisteredObject(name, ClassKind::Control, error));
     if (control) {
-        const RegisteredClass* c = RegistrationStore::Open().Find(name);
+        // The store is kept while its entry is read: Find answers into it.
+        const RegistrationStore store = RegistrationStore::Open();
+        const RegisteredClass* c = store.Find(name);
         control->SetProgId(c ? c->progId : name);
     }
     return control;

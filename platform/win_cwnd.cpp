@@ -1,6 +1,7 @@
 // Creating and destroying windows, and what a window does by default.
 #include "platform/gdi_qt.h"
 #include "platform/qt_application_qt.h"
+#include "platform/win_input_qt.h"
 #include "platform/win_table_qt.h"
 #include "platform/win_widget_qt.h"
 
@@ -24,6 +25,7 @@ bool CWnd::CreateWindowed(HWND parent, const RECT& rect, const std::string& text
     if (m_hWnd && Exists(m_hWnd))
         return false;
     nimbo::qt::EnsureApplication();
+    WatchFocus();
     QWidget* parentWidget = nullptr;
     if (parent && !(parentWidget = WidgetOf(parent)))
         return false;
@@ -105,7 +107,16 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return record ? static_cast<LRESULT>(record->text.size()) : 0;
     }
     case WM_CLOSE:
-        DestroyWindow();
+        DestroyWindow();  // a child window as much as a top-level one
+        return 0;
+    // A standard control's native widget does what the control would.
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        NativeDefault(m_hWnd, message, wParam, lParam);
         return 0;
     default:
         return 0;

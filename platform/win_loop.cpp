@@ -77,3 +77,9 @@ void nimbo::EndModalLoop(HWND window, int result)
     if (record->modalLoop)
         record->modalLoop->exit(result);
 }
+
+bool nimbo::ModalLoopEnding(HWND window)
+{
+    WindowRecord* record = Find(window);
+    return record && record->modalEnded;
+}

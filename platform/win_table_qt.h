@@ -11,6 +11,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,6 +45,13 @@ struct WindowRecord {
     int modalResult = 0;
 
     bool destroying = false;
+
+    // A standard control's own widget inside the window: it takes the
+    // focus given to the window, and input left to DefWindowProc.
+    QPointer<QWidget> native;
+    // A dialog's handling of Enter and Escape (the virtual key), for keys
+    // its fields leave to it.
+    std::function<void(WPARAM)> dialogKey;
 };
 
 // Null when the handle names no window. Only on the windows' thread, and

@@ -1,5 +1,6 @@
 #include "platform/win_widget_qt.h"
 
+#include "platform/win_input_qt.h"
 #include "platform/win_paint_qt.h"
 #include "platform/win_table_qt.h"
 
@@ -12,23 +13,6 @@ namespace nimbo::win {
 namespace {
 
 int hiddenTopLevels = 0;
-
-WPARAM KeyState(const QMouseEvent* event)
-{
-    WPARAM state = 0;
-    const Qt::MouseButtons buttons = event->buttons();
-    if (buttons & Qt::LeftButton)
-        state |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        state |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        state |= MK_MBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
-        state |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
-        state |= MK_CONTROL;
-    return state;
-}
 
 }  // namespace
 
@@ -48,9 +32,13 @@ WindowWidget::WindowWidget(HWND handle, QWidget* parent)
     setProperty("hwnd", static_cast<qulonglong>(handle));
 }
 
+// A window given the focus hears its keys as messages when it asks for
+// them, as controls do.
 bool WindowWidget::event(QEvent* event)
 {
     DispatchGuard guard;
+    if (handle_ && TakeKey(this, event))
+        return true;
     return QWidget::event(event);
 }
 
@@ -65,7 +53,7 @@ void WindowWidget::Forward(UINT message, QMouseEvent* event)
     if (!handle_ || !message)
         return;
     const QPoint at = event->position().toPoint();
-    SendMessageA(handle_, message, KeyState(event), MAKELPARAM(at.x(), at.y()));
+    SendMessageA(handle_, message, MouseKeyState(event), MAKELPARAM(at.x(), at.y()));
 }
 
 void WindowWidget::mousePressEvent(QMouseEvent* event)

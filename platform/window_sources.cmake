@@ -14,6 +14,9 @@ target_sources(nimboplatform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/win_post.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_loop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_msgbox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_focus.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_grab.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_convert.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_objects.cpp

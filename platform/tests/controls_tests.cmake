@@ -5,6 +5,8 @@ add_executable(controls_tests
   ${CMAKE_CURRENT_LIST_DIR}/ctl_text_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ctl_button_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ctl_lists_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ctl_listmouse_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ctl_keys_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ctl_dlgitem_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_parse_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_run_test.cpp

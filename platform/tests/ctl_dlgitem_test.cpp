@@ -58,4 +58,26 @@ TEST(CtlDlgItem, ControlsAreWindowsWithGeometry)
     EXPECT_EQ(button.m_hWnd, 0u);
 }
 
+// Three lists with one id stacked in a page without an id of its own, one
+// of them shown: that one is found, whichever it is.
+class CtlFindDescendant : public ::testing::TestWithParam<int> {};
+
+TEST_P(CtlFindDescendant, PrefersTheVisibleOneAndLooksInsideOtherWindows)
+{
+    Recorder dialog, page;
+    CListCtrl lists[3];
+    ASSERT_TRUE(dialog.CreateWindowed(0, Rect(0, 0, 300, 200)));
+    ASSERT_TRUE(page.CreateWindowed(dialog.m_hWnd, Rect(0, 0, 300, 200)));
+    for (CListCtrl& list : lists) {
+        ASSERT_TRUE(list.Create(page.m_hWnd, Rect(10, 10, 200, 150), 205));
+        ShowWindow(list.m_hWnd, SW_HIDE);
+    }
+    ShowWindow(lists[GetParam()].m_hWnd, SW_SHOW);
+
+    EXPECT_EQ(nimbo::FindDescendant(dialog.m_hWnd, 205), lists[GetParam()].m_hWnd);
+    EXPECT_EQ(nimbo::FindDescendant(dialog.m_hWnd, 206), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shown, CtlFindDescendant, ::testing::Values(0, 1, 2));
+
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
@@ -166,6 +167,52 @@ TEST_F(CtlListCtrl, SelectionIconsAndActivation)
     parent.log.clear();
     emit native->itemActivated(native->topLevelItem(0), 0);
     EXPECT_EQ(Count(parent, 40, LVN_ITEMACTIVATE), 1);
+}
+
+// The list outlives the image list it was given, and a row added before
+// the images shows its image once they come.
+TEST_F(CtlListCtrl, ImageListCutsAStripIntoTransparentIcons)
+{
+    HINSTANCE module = nimbo::RegisterResourceModule("ctl-list-test");
+    nimbo::AddBitmapResource(module, 2, [] {
+        nimbo::Pixels strip = nimbo::MakePixels(50, 20, 0xFFFFFFFFu);
+        strip.Set(25, 3, 0xFF0000FFu);  // the second image's (5, 3)
+        return strip;
+    });
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(module, 2));
+    list.InsertColumn(0, "Name", 100);
+    list.InsertItem(0, "second image", 1);
+    {
+        CImageList images;
+        ASSERT_TRUE(images.Create(20, 20));
+        EXPECT_EQ(images.Add(&strip, RGB(255, 255, 255)), 0);
+        EXPECT_EQ(images.GetImageCount(), 2) << "the last ten columns make no image";
+        EXPECT_EQ(images.Add(&strip, RGB(255, 255, 255)), 2);
+        list.SetImageList(&images);
+    }
+    QTreeWidget* native = NativeOf<QTreeWidget>(list.m_hWnd);
+    EXPECT_EQ(native->iconSize(), QSize(20, 20));
+    const QImage icon = native->topLevelItem(0)->icon(0).pixmap(20, 20).toImage();
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0) << "white is see-through";
+    EXPECT_EQ(icon.pixelColor(5, 3), QColor(0, 0, 255));
+}
+
+TEST_F(CtlListCtrl, CentredColumnStaysCentredWhereverItMoves)
+{
+    list.InsertColumn(0, "Name", 100);
+    list.InsertItem(0, "before");
+    list.InsertColumn(1, "Value", 60, LVCFMT_CENTER);
+    list.InsertItem(1, "after");
+    list.InsertColumn(0, "Index", 40);
+
+    QTreeWidget* native = NativeOf<QTreeWidget>(list.m_hWnd);
+    auto horizontal = [](int alignment) { return alignment & Qt::AlignHorizontal_Mask; };
+    EXPECT_EQ(horizontal(native->headerItem()->textAlignment(2)), Qt::AlignHCenter);
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(horizontal(native->topLevelItem(r)->textAlignment(2)), Qt::AlignHCenter) << r;
+        EXPECT_EQ(horizontal(native->topLevelItem(r)->textAlignment(1)), Qt::AlignLeft) << r;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Static text and edits: their window text, their notifications, their look.
 #include "platform/controls.h"
+#include "platform/dialog.h"
 #include "platform/tests/win_recorder.h"
 #include "platform/wingdi.h"
 
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 using nimbo::test::Rect;
 using nimbo::test::Recorder;
@@ -38,6 +40,12 @@ std::string WindowText(HWND window)
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+void Type(QWidget* widget, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
 }
 
 TEST(CtlEdit, SetTextNotifiesTheParentWithIdAndHandle)
@@ -104,6 +112,72 @@ TEST(CtlEdit, LimitReadOnlyAndPassword)
     EXPECT_TRUE(native->isReadOnly());
     EXPECT_EQ(NativeOf<QLineEdit>(secret.m_hWnd)->echoMode(), QLineEdit::Password);
     EXPECT_EQ(secret.GetText(), "pw");
+}
+
+// What was set is what is read, whichever line ends it has.
+class CtlMultiLine : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CtlMultiLine, TextComesBackAsItWasSet)
+{
+    Recorder parent;
+    CEdit edit;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.CreateMultiLine(parent.m_hWnd, Rect(5, 5, 150, 60), 8, "", true));
+    edit.SetText(GetParam());
+    EXPECT_EQ(edit.GetText(), GetParam());
+    EXPECT_EQ(WindowText(edit.m_hWnd), GetParam());
+    EXPECT_FALSE(NativeOf<QPlainTextEdit>(edit.m_hWnd)->toPlainText().contains(QLatin1Char('\r')))
+        << "shown as lines";
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CtlMultiLine,
+                         ::testing::Values("one\r\ntwo\r\n", "a\nb", "", "line\r\n\r\nafter a blank"));
+
+TEST(CtlEdit, TypedLinesEndWithCrLf)
+{
+    Recorder parent;
+    CEdit edit;
+    ASSERT_TRUE(parent.CreateWindowed(0, Rect(0, 0, 200, 100)));
+    ASSERT_TRUE(edit.CreateMultiLine(parent.m_hWnd, Rect(5, 5, 150, 60), 8, "ab", false));
+    QPlainTextEdit* native = NativeOf<QPlainTextEdit>(edit.m_hWnd);
+    native->moveCursor(QTextCursor::End);
+    parent.log.clear();
+
+    Type(native, Qt::Key_Return, QStringLiteral("\r"));
+    Type(native, Qt::Key_C, QStringLiteral("c"));
+
+    EXPECT_EQ(edit.GetText(), "ab\r\nc");
+    EXPECT_FALSE(Notifications(parent, edit.m_hWnd).empty());
+}
+
+TEST(CtlEdit, TemplateItemsMakeReadOnlyLinesAndLimitedPasswords)
+{
+    DialogItem log{DialogItem::Edit, 1, "first\r\nsecond", 7, 7, 150, 40};
+    log.multiLine = log.readOnly = true;
+    DialogItem pin{DialogItem::Edit, 2, "", 7, 60, 60, 12};
+    pin.password = true;
+    pin.limit = 4;
+    DialogTemplate t;
+    t.caption = "Items";
+    t.cx = 200;
+    t.cy = 100;
+    t.items = {log, pin};
+    CDialog dialog(t);
+    ASSERT_TRUE(dialog.Create(0));
+
+    QPlainTextEdit* lines = NativeOf<QPlainTextEdit>(dialog.GetDlgItem(1));
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(lines->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(lines->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    Type(lines, Qt::Key_X, QStringLiteral("x"));
+    EXPECT_EQ(dialog.GetDlgItemText(1), "first\r\nsecond");
+
+    QLineEdit* secret = NativeOf<QLineEdit>(dialog.GetDlgItem(2));
+    ASSERT_NE(secret, nullptr);
+    EXPECT_EQ(secret->echoMode(), QLineEdit::Password);
+    for (char c : std::string("123456"))
+        Type(secret, Qt::Key_0 + (c - '0'), QString(QLatin1Char(c)));
+    EXPECT_EQ(dialog.GetDlgItemText(2), "1234");
 }
 
 TEST(CtlStatic, TextWithoutMnemonicsInTheDialogFont)

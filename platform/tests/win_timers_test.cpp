@@ -132,6 +132,26 @@ TEST(WinTimers, ModalLoopEndedBeforeItRunsReturnsAtOnce)
     EXPECT_EQ(nimbo::RunModalLoop(dialog.m_hWnd), 5);
 }
 
+TEST(WinTimers, ModalLoopEndingFromEndUntilTheLoopReturns)
+{
+    Recorder dialog;
+    ASSERT_TRUE(dialog.CreateWindowed(0, Rect(0, 0, 10, 10)));
+    bool endingInside = false;
+    dialog.handler = [&](UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_TIMER) {
+            KillTimer(dialog.m_hWnd, 1);
+            nimbo::EndModalLoop(dialog.m_hWnd, IDOK);
+            endingInside = nimbo::ModalLoopEnding(dialog.m_hWnd);
+        }
+        return std::nullopt;
+    };
+    SetTimer(dialog.m_hWnd, 1, 10, nullptr);
+    EXPECT_FALSE(nimbo::ModalLoopEnding(dialog.m_hWnd));
+    EXPECT_EQ(nimbo::RunModalLoop(dialog.m_hWnd), IDOK);
+    EXPECT_TRUE(endingInside);
+    EXPECT_FALSE(nimbo::ModalLoopEnding(dialog.m_hWnd));
+}
+
 TEST(WinTimers, ModalLoopOfADestroyedWindowAnswersMinusOne)
 {
     Recorder dialog;

@@ -8,6 +8,7 @@ add_executable(window_tests
   ${CMAKE_CURRENT_LIST_DIR}/win_paint_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_mouse_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_msgbox_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_menu_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_fill_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_blit_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdi_text_test.cpp
