@@ -33,10 +33,13 @@ nimbo::Pixels Face(int lit)
 {
     nimbo::Pixels p = nimbo::MakePixels(32, 32, kClear);
     Cloud(p);
+    // The ring hangs from the cloud's lower half and keeps every lamp inside
+    // the icon, a pixel short of its bottom edge. Lamp centres fall on pixel
+    // corners, so that the eight lamps have one shape.
     for (int i = 0; i < 8; ++i) {
         double a = i * 3.14159265358979 / 4.0;
-        int cx2 = 32 + static_cast<int>(std::lround(22 * std::sin(a)));
-        int cy2 = 40 - static_cast<int>(std::lround(20 * std::cos(a))) + 8;
+        int cx2 = 2 * (16 + static_cast<int>(std::lround(10 * std::sin(a))));
+        int cy2 = 2 * (20 - static_cast<int>(std::lround(9 * std::cos(a))));
         std::uint32_t c = lit == 8 ? kLampFresh : i == lit ? kLampOn : kLampOff;
         Disc(p, cx2, cy2, 5, Opaque(16, 16, 16));
         Disc(p, cx2, cy2, 3, c);

@@ -111,8 +111,8 @@ nimbo::Pixels BarColumnFull() { return Column(true); }
 nimbo::Pixels BarCaptionPanel() { return BevelledSquare(84, 24); }
 
 nimbo::Pixels BarPercentDigits() { return DigitStrip(CellShape{30, 48, 5, 4, 4}, kGreen, true); }
-nimbo::Pixels BarSmallDigits() { return DigitStrip(CellShape{12, 16, 2, 1, 2}, kRed, false); }
-nimbo::Pixels BarLargeDigits() { return DigitStrip(CellShape{15, 20, 2, 2, 2}, kCyan, false); }
+nimbo::Pixels BarSmallDigits() { return DigitStrip(CellShape{12, 16, 2, 1, 2}, kRed, true); }
+nimbo::Pixels BarLargeDigits() { return DigitStrip(CellShape{15, 20, 2, 2, 2}, kCyan, true); }
 
 nimbo::Pixels BarPercentLabel() { return Label(16, "%", kGreen); }
 nimbo::Pixels BarMinLabel() { return Label(16, "MIN", kRed); }

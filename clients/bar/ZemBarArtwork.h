@@ -7,8 +7,8 @@ nimbo::Pixels BarColumnEmpty();
 nimbo::Pixels BarColumnFull();
 // 84 x 24: the grey bevelled panel behind the caption.
 nimbo::Pixels BarCaptionPanel();
-// Seven-segment strips: 360 x 48 green (0-9, dash, blank), 132 x 16 red and
-// 165 x 20 cyan (0-9, blank).
+// Seven-segment strips, each 0-9, dash, blank: 360 x 48 green, 144 x 16 red
+// and 180 x 20 cyan.
 nimbo::Pixels BarPercentDigits();
 nimbo::Pixels BarSmallDigits();
 nimbo::Pixels BarLargeDigits();

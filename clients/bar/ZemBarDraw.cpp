@@ -102,9 +102,16 @@ void CZemBarCtrl::DrawNumber(std::int32_t n, CDC* dc, POINT* at, bool large)
     const int width = large ? kLargeDigitWidth : kSmallDigitWidth;
     const int height = large ? kLargeDigitHeight : kSmallDigitHeight;
     CBitmap* digits = large ? &largeDigits : &smallDigits;
-    // The cells have no minus sign and no room for more digits: what does
-    // not fit shows as the nearest number that does.
-    n = std::clamp<std::int32_t>(n, 0, large ? 9999 : 99999);
+    // The cells have no minus sign and no room for more digits. A number
+    // that does not fit shows as dashes, as the percentage does: the
+    // nearest number that fits would read as a true one.
+    if (n < 0 || n > (large ? 9999 : 99999)) {
+        for (int cell = 0; cell < cells; ++cell) {
+            BlitPart(dc, at->x, at->y, width, height, digits, kDigitDash * width, 0);
+            at->x += width;
+        }
+        return;
+    }
     std::int32_t divisor = large ? 1000 : 10000;
     bool leading = true;
     for (int cell = 0; cell < cells - 1; ++cell) {

@@ -12,7 +12,13 @@ DialogItem Label(const char* text, int x, int y, int cx, int cy)
 
 DialogItem Field(UINT id, int x, int y, int cx, int cy) { return {DialogItem::Edit, id, "", x, y, cx, cy}; }
 
-DialogItem List(UINT id, int x, int y, int cx, int cy) { return {DialogItem::ComboBox, id, "", x, y, cx, cy}; }
+// The user may pick a choice or type it.
+DialogItem List(UINT id, int x, int y, int cx, int cy)
+{
+    DialogItem item{DialogItem::ComboBox, id, "", x, y, cx, cy};
+    item.editable = true;
+    return item;
+}
 
 const char* const kParts[] = {"LowLowByte", "LowHighByte", "HighLowByte", "HighHighByte", "LowWord", "HighWord", "Long"};
 const char* const kSizes[] = {"Piccolo", "Medio", "Grande"};
@@ -106,15 +112,18 @@ BOOL CZEMEDITPropPage::OnInitDialog()
     return TRUE;
 }
 
+// A typed text that spells a choice counts as that choice; any other text
+// leaves the hidden field with the last choice.
 BOOL CZEMEDITPropPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (HIWORD(wParam) == CBN_SELCHANGE) {
+    if (HIWORD(wParam) == CBN_SELCHANGE || HIWORD(wParam) == CBN_EDITCHANGE) {
         for (const auto& [list, hidden] : kListFields) {
             if (LOWORD(wParam) != list)
                 continue;
             auto* combo = Item<CComboBox>(static_cast<int>(list));
-            if (combo != nullptr)
-                SetDlgItemInt(static_cast<int>(hidden), static_cast<UINT>(combo->GetCurSel()), FALSE);
+            const int choice = combo != nullptr ? combo->GetCurSel() : -1;
+            if (choice >= 0)
+                SetDlgItemInt(static_cast<int>(hidden), static_cast<UINT>(choice), FALSE);
         }
     }
     return COlePropertyPage::OnCommand(wParam, lParam);

@@ -1,6 +1,7 @@
 // The numeric display's own property page. The display mask, the part of
-// the register and the size are picked from lists; each list writes its
-// choice into a hidden field, and the hidden fields carry the properties.
+// the register and the size are picked from lists or typed; each list
+// writes its choice into a hidden field, and the hidden fields carry the
+// properties.
 #pragma once
 
 #include "platform/proppage.h"

@@ -51,11 +51,15 @@ std::string FormatDisplayNumber(std::int32_t raw, std::int32_t mask, std::int32_
         return {};
     char buffer[24];
     std::snprintf(buffer, sizeof buffer, "%010lld", static_cast<long long>(RegisterPart(raw, part)));
-    const std::string field = buffer;
-    // Digits are counted from the end of the field: a whole register of
-    // -1,000,000,000 or less needs eleven characters, and counting from the
-    // start would shift its integer digits by one. Such a value loses its
-    // sign in every mask, as the narrower masks drop it for any negative.
+    std::string field = buffer;
+    // A whole register of -1,000,000,000 or less needs eleven characters.
+    // Its top digit gives way rather than its sign: read without the sign,
+    // a large negative would pass for a large positive.
+    constexpr std::size_t kPositions = 10;
+    if (field.size() > kPositions)
+        field.erase(1, field.size() - kPositions);
+    // Digits are counted from the end of the field, so the narrower masks
+    // drop the sign of any negative along with the digits above them.
     const std::size_t end = field.size();
     const std::size_t n = static_cast<std::size_t>(m.integers), d = static_cast<std::size_t>(m.decimals);
     const std::string integers = field.substr(end - d - n, n);

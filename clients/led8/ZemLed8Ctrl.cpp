@@ -9,6 +9,7 @@ CZemLed8Ctrl::CZemLed8Ctrl()
     DispProperty(DISPID_LED8_LED, "Led", VT_I4, [this] { return Variant::Long(Led); },
                  [this](const Variant& v) { SetLed(v.AsLong()); });
     DispProperty(DISPID_LED8_VALUE, "Value", VT_I4, [this] { return Variant::Long(LowByte()); }, nullptr);
+    DispEvent(DISPID_READYSTATECHANGE, "ReadyStateChange");
     AddPropertyPage("ZEMLED8.ZemLed8PropPage.1");
     AddPropertyPage(nimbo::kStockColorPageClsid);
     InitClient(IDS_CLIENT_TYPENAME);

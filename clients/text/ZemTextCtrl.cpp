@@ -13,6 +13,7 @@ CZemTextCtrl::CZemTextCtrl() : CClientCtrl(DISPID_TEXT_ALIGN)
     // Replaces the common entry at the same identifier.
     DispProperty(DISPID_TEXT_ALIGN, "Align", VT_I4, [this] { return Variant::Long(Align); },
                  [this](const Variant& v) { SetAlign(v.AsLong()); });
+    DispEvent(DISPID_READYSTATECHANGE, "ReadyStateChange");
     AddPropertyPage("ZEMTEXT.ZemTextPropPage.1");
     AddPropertyPage(nimbo::kStockColorPageClsid);
     InitClient(IDS_CLIENT_TYPENAME);

@@ -79,7 +79,7 @@ inline bool PercentShows(const nimbo::Pixels& p, int tens, int units)
     return SameArea(p, 24, 0, strip, tens * 30, 0, 30, 48) && SameArea(p, 54, 0, strip, units * 30, 0, 30, 48);
 }
 
-// A number's cells, left to right (10 blank).
+// A number's cells, left to right (10 the dash, 11 blank).
 inline bool NumberShows(const nimbo::Pixels& p, int x, int y, bool large, std::initializer_list<int> cells)
 {
     const nimbo::Pixels strip = large ? BarLargeDigits() : BarSmallDigits();

@@ -2,7 +2,7 @@
 // and the offline and disabled looks.
 #include "clients/bar/tests/BarFixture.h"
 
-constexpr int B = 10;  // the blank cell of the number strips
+constexpr int B = 11;  // the blank cell of the number strips
 
 TEST_F(BarTest, NewControlShowsAnEmptyBarAndTheDefaultScale)
 {
@@ -162,14 +162,14 @@ TEST_F(BarTest, StripsHaveTheirSizes)
 {
     EXPECT_EQ(BarPercentDigits().width, 360);
     EXPECT_EQ(BarPercentDigits().height, 48);
-    EXPECT_EQ(BarSmallDigits().width, 132);
+    EXPECT_EQ(BarSmallDigits().width, 144);
     EXPECT_EQ(BarSmallDigits().height, 16);
-    EXPECT_EQ(BarLargeDigits().width, 165);
+    EXPECT_EQ(BarLargeDigits().width, 180);
     EXPECT_EQ(BarLargeDigits().height, 20);
     EXPECT_EQ(BarColumnFull().height, 168);
     EXPECT_EQ(BarValueLabel().height, 20);
     const nimbo::Pixels strip = BarSmallDigits();
-    for (int a = 0; a < 11; ++a)
-        for (int b = a + 1; b < 11; ++b)
+    for (int a = 0; a < 12; ++a)
+        for (int b = a + 1; b < 12; ++b)
             EXPECT_FALSE(SameArea(strip, a * 12, 0, strip, b * 12, 0, 12, 16)) << a << " and " << b;
 }

@@ -95,6 +95,21 @@ TEST_F(EditPageTest, ChoicesGoThroughTheHiddenFields)
     EXPECT_EQ(Extent().cx, Measure("kW0000000.000").cx + 8);
 }
 
+TEST_F(EditPageTest, TypedTextSpellingAChoiceSelectsIt)
+{
+    CComboBox* masks = List(IDC_EDIT_MASK_LIST);
+    masks->SetEditText("9999999.999");
+    EXPECT_EQ(masks->GetCurSel(), 34);
+    EXPECT_EQ(page.GetDlgItemText(IDC_EDIT_MASK_LIST), "9999999.999");
+    EXPECT_EQ(page.GetDlgItemText(IDC_EDIT_ENUM), "34");
+    masks->SetEditText("12345");
+    EXPECT_EQ(masks->GetCurSel(), -1);
+    EXPECT_EQ(page.GetDlgItemText(IDC_EDIT_MASK_LIST), "12345");
+    EXPECT_EQ(page.GetDlgItemText(IDC_EDIT_ENUM), "34") << "no such choice: the last one stays";
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(ctrl->Enum, 34);
+}
+
 TEST_F(EditPageTest, TextFieldsApply)
 {
     page.SetDlgItemText(IDC_EDIT_CAPTION, "Energia");

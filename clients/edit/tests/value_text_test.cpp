@@ -82,16 +82,16 @@ TEST(EditValueText, EveryValueKeepsTheMaskShape)
     }
 }
 
-TEST(EditValueText, BigNegativesKeepTheirDigitsInPlace)
+TEST(EditValueText, BigNegativesKeepTheirSignAndDropTheTopDigit)
 {
-    EXPECT_EQ(Whole(-1234567890, 8), "1234567890");
-    EXPECT_EQ(Whole(-1234567890, 34), "1234567.890");
-    EXPECT_EQ(Whole(-1234567890, 26), "12345678.90");
-    EXPECT_EQ(Whole(-1234567890, 17), "123456789.0");
+    EXPECT_EQ(Whole(-1234567890, 8), "-234567890");
+    EXPECT_EQ(Whole(-1234567890, 34), "-234567.890");
+    EXPECT_EQ(Whole(-1234567890, 26), "-2345678.90");
+    EXPECT_EQ(Whole(-1234567890, 17), "-23456789.0");
     EXPECT_EQ(Whole(-1234567890, 12), "6789.0");
     EXPECT_EQ(Whole(-1234567890, 0), "90");
-    EXPECT_EQ(Whole(-1000000000, 34), "1000000.000");
-    EXPECT_EQ(Whole(INT_MIN, 34), "2147483.648");
+    EXPECT_EQ(Whole(-1000000000, 34), "-000000.000");
+    EXPECT_EQ(Whole(INT_MIN, 34), "-147483.648");
     EXPECT_EQ(Whole(INT_MIN, 18), "0.48");
     // One above the limit still fits the ten positions, sign included.
     EXPECT_EQ(Whole(-999999999, 34), "-999999.999");

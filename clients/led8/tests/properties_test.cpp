@@ -25,6 +25,14 @@ TEST_F(Led8Test, PropertiesKeepTheirDispatchIdentifiers)
     }
 }
 
+TEST_F(Led8Test, DeclaresReadyStateChangeWithoutParameters)
+{
+    const EventEntry* e = ctrl->Dispatch().FindEvent(DISPID_READYSTATECHANGE);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->name, "ReadyStateChange");
+    EXPECT_TRUE(e->paramNames.empty());
+}
+
 TEST_F(Led8Test, LedAcceptsBelowThirtyTwoWithoutRepainting)
 {
     EXPECT_EQ(ctrl->PutProperty(DISPID_LED8_LED, {}, Variant::Long(5)), S_OK);

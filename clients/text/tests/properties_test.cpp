@@ -26,6 +26,14 @@ TEST_F(TextTest, PropertiesKeepTheirDispatchIdentifiers)
         EXPECT_EQ(table.Find(absent), nullptr) << absent;
 }
 
+TEST_F(TextTest, DeclaresReadyStateChangeWithoutParameters)
+{
+    const EventEntry* e = ctrl->Dispatch().FindEvent(DISPID_READYSTATECHANGE);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->name, "ReadyStateChange");
+    EXPECT_TRUE(e->paramNames.empty());
+}
+
 TEST_F(TextTest, CaptionSettersStoreAndRepaintTheControl)
 {
     EXPECT_EQ(ctrl->PutProperty(DISPID_TEXT_CAPTIONON, {}, Variant::String("Ferma")), S_OK);
