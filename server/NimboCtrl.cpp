@@ -1,6 +1,7 @@
 // Construction, the automation interface and persistence of the server.
 #include "server/NimboCtrl.h"
 
+#include "platform/propsheet.h"
 #include "platform/registry.h"
 #include "server/NimboResources.h"
 
@@ -13,7 +14,7 @@ CNimboCtrl::CNimboCtrl()
     nimbo::ObjectCreated();
     InternalSetReadyState(READYSTATE_LOADING);
     SetInitialSize(32, 32);
-    HINSTANCE module = NimboResources();
+    HINSTANCE module = NimboDialogResources();
     const UINT iconIds[9] = {201, 203, 204, 205, 206, 207, 208, 209, 210};
     for (int i = 0; i < 9; ++i)
         icons[i] = LoadIconA(module, iconIds[i]);
@@ -31,6 +32,13 @@ CNimboCtrl::~CNimboCtrl()
 }
 
 BOOL CNimboCtrl::OnSetExtent(const SIZE&) { return FALSE; }
+
+// The sheet ends with the standard colour page, as a container shows it,
+// although the server has no colour of its own to edit there.
+BOOL CNimboCtrl::OnProperties(HWND parent)
+{
+    return nimbo::ShowPropertySheet(this, parent, nimbo::ColorPage::Always) >= 0 ? TRUE : FALSE;
+}
 
 void CNimboCtrl::BuildDispatch()
 {

@@ -54,6 +54,7 @@ public:
     void OnDraw(CDC* dc, const RECT& bounds, const RECT& invalid) override;
     void DoPropExchange(CPropExchange* px) override;
     BOOL OnSetExtent(const SIZE& size) override;
+    BOOL OnProperties(HWND parent) override;
     void OnTimer(UINT_PTR id) override;
     void OnLButtonDblClk(UINT flags, POINT point) override;
 
@@ -96,6 +97,9 @@ public:
 private:
     void BuildDispatch();
     void ScanTick();
+    void DialTick();
+    void StartDialing();
+    void OpenReport();
     void StartLink();
     void StopLink();
     static bool PlcAddressable(std::int32_t plc) { return plc >= 1 && plc <= 31; }

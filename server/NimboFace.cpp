@@ -35,12 +35,6 @@ void CNimboCtrl::OnDraw(CDC* dc, const RECT&, const RECT&)
     iconTime = 400;
 }
 
-void CNimboCtrl::OnLButtonDblClk(UINT flags, POINT point)
-{
-    // The diagnostic window opens here once it exists; then the default handling.
-    COleControl::OnLButtonDblClk(flags, point);
-}
-
 void CNimboCtrl::AboutBox()
 {
     HINSTANCE module = NimboResources();

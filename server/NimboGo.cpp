@@ -38,17 +38,15 @@ void CNimboCtrl::StartLink()
 {
     if (scanning != 1) {
         bool modem = modemEnabled != 0;
-        if (comSer.Open(kQueueSize, kQueueSize, modem ? kModemHandshake : kDirectLine)) {
-            if (modem) {
-                // Dialing comes with the modem link; until then the line is
-                // taken as connected at once.
-                modemStage = 0;
-            }
+        if (!comSer.Open(kQueueSize, kQueueSize, modem ? kModemHandshake : kDirectLine)) {
+            MessageBoxA(m_hWnd, kPortOpenFailure, "Nimbo", MB_ICONQUESTION | MB_OK);
+        } else if (modem) {
+            // The scan takes over once the modem has connected.
+            StartDialing();
+        } else {
             if (m_hWnd)
                 SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(comSer.timerInterval), nullptr);
             scanning = 1;
-        } else {
-            MessageBoxA(m_hWnd, kPortOpenFailure, "Nimbo", MB_ICONQUESTION | MB_OK);
         }
     }
     BroadcastOffline();

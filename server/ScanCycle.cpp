@@ -12,7 +12,8 @@ void CNimboCtrl::OnTimer(UINT_PTR)
 {
     if (scanning == 1)
         ScanTick();
-    // Otherwise the tick belongs to the modem dialogue.
+    else
+        DialTick();
 }
 
 void CNimboCtrl::ScanTick()

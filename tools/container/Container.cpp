@@ -7,15 +7,6 @@
 
 namespace {
 
-bool ParseInt(const std::string& text, long long* out)
-{
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    *out = std::strtoll(text.c_str(), &end, 0);
-    return *end == '\0';
-}
-
 std::string Quoted(const Variant& v)
 {
     return v.Type() == VT_BSTR ? "\"" + v.AsString() + "\"" : v.AsString();
@@ -46,7 +37,7 @@ bool Container::Member(COleControl* control, const std::string& name, DISPID* id
 {
     if (!name.empty() && name[0] == '#') {
         long long v = 0;
-        if (!ParseInt(name.substr(1), &v)) {
+        if (!ParseScriptInteger(name.substr(1), &v)) {
             *error = "bad dispatch identifier " + name;
             return false;
         }
@@ -90,7 +81,7 @@ bool Container::Value(const ScriptWord& word, Variant* value, std::string* error
         return true;
     }
     long long n = 0;
-    if (!ParseInt(word.text, &n)) {
+    if (!ParseScriptInteger(word.text, &n)) {
         *error = "not a value: " + word.text + " (strings go in double quotes)";
         return false;
     }
@@ -121,11 +112,11 @@ bool Container::Create(const std::vector<ScriptWord>& w, std::string* error)
         return false;
     }
     long long x = 0, y = 0, cx = -1, cy = -1;
-    if (w.size() >= 5 && (!ParseInt(w[3].text, &x) || !ParseInt(w[4].text, &y))) {
+    if (w.size() >= 5 && (!ParseScriptInteger(w[3].text, &x) || !ParseScriptInteger(w[4].text, &y))) {
         *error = "bad position";
         return false;
     }
-    if (w.size() == 7 && (!ParseInt(w[5].text, &cx) || !ParseInt(w[6].text, &cy) || cx < 0 || cy < 0)) {
+    if (w.size() == 7 && (!ParseScriptInteger(w[5].text, &cx) || !ParseScriptInteger(w[6].text, &cy) || cx < 0 || cy < 0)) {
         *error = "bad size";
         return false;
     }
@@ -155,7 +146,7 @@ bool Container::Click(const std::vector<ScriptWord>& w, bool twice, std::string*
 {
     long long x = 0, y = 0;
     COleControl* c = w.size() == 4 ? Find(w[1].text) : nullptr;
-    if (c == nullptr || !ParseInt(w[2].text, &x) || !ParseInt(w[3].text, &y)) {
+    if (c == nullptr || !ParseScriptInteger(w[2].text, &x) || !ParseScriptInteger(w[3].text, &y)) {
         *error = std::string("usage: ") + (twice ? "dblclick" : "click") + " NAME X Y";
         return false;
     }
@@ -189,7 +180,7 @@ Container::Outcome Container::Run(const std::string& line, std::vector<std::stri
         return Create(w, error) ? Outcome::Ok : Outcome::Failed;
     if (command == "wait") {
         long long ms = 0;
-        if (w.size() != 2 || !ParseInt(w[1].text, &ms) || ms < 0)
+        if (w.size() != 2 || !ParseScriptInteger(w[1].text, &ms) || ms < 0)
             return fail("usage: wait MS");
         nimbo::RunEventLoop(static_cast<int>(ms));
         return Outcome::Ok;
@@ -209,6 +200,10 @@ Container::Outcome Container::Run(const std::string& line, std::vector<std::stri
     }
     if (command == "click" || command == "dblclick")
         return Click(w, command == "dblclick", error) ? Outcome::Ok : Outcome::Failed;
+    if (command == "dialog")
+        return Dialog(w, out, error) ? Outcome::Ok : Outcome::Failed;
+    if (command == "verb")
+        return Verb(w, error) ? Outcome::Ok : Outcome::Failed;
 
     if (w.size() < 2)
         return fail("unknown command " + command);

@@ -1,8 +1,10 @@
 // A container window that hosts controls created by class, and the script
-// commands that drive it: create, load, save, put, get, call, wait, click,
-// dblclick, screenshot, events, quit.
+// commands that drive it: create, load, save, put, get, call, verb, wait,
+// click, dblclick, screenshot, events, quit, and the dialog commands that
+// answer a modal dialog or a popup menu while it is open.
 #pragma once
 
+#include "platform/menu.h"
 #include "platform/olectl.h"
 #include "tools/container/ScriptLine.h"
 
@@ -10,6 +12,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class CDialog;
 
 class ContainerWindow : public CWnd {};
 
@@ -25,7 +29,21 @@ public:
 
     COleControl* Find(const std::string& name) const;
 
+    // The modal dialogs open now, innermost last; dialog commands go to it.
+    void PushDialog(CDialog* dialog) { dialogs_.push_back(dialog); }
+    void PopDialog(CDialog* dialog);
+    // The popup menu open now, until a dialog menu command chooses.
+    void OpenMenu(const std::vector<nimbo::MenuEntry>* entries);
+    bool MenuOpen() const { return menu_ != nullptr; }
+    UINT CloseMenu();
+
 private:
+    bool Dialog(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool DialogList(const std::vector<ScriptWord>& w, HWND item, std::vector<std::string>* out,
+                    std::string* error);
+    bool ChooseMenu(const std::vector<ScriptWord>& w, std::string* error);
+    HWND DialogItemWindow(int id) const;
+    bool Verb(const std::vector<ScriptWord>& w, std::string* error);
     bool Create(const std::vector<ScriptWord>& w, std::string* error);
     bool Value(const ScriptWord& word, Variant* value, std::string* error);
     bool Member(COleControl* control, const std::string& name, DISPID* id, std::string* error) const;
@@ -37,4 +55,7 @@ private:
     std::map<std::string, std::unique_ptr<COleControl>> controls_;
     std::vector<std::string> creationOrder_;
     std::vector<std::string> events_;
+    std::vector<CDialog*> dialogs_;
+    const std::vector<nimbo::MenuEntry>* menu_ = nullptr;
+    UINT menuChoice_ = 0;
 };

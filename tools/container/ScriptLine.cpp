@@ -1,6 +1,8 @@
 #include "tools/container/ScriptLine.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 
 bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, std::string* error)
 {
@@ -40,4 +42,15 @@ bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, st
         words->push_back(std::move(w));
     }
     return true;
+}
+
+bool ParseScriptInteger(const std::string& text, long long* value)
+{
+    if (text.empty())
+        return false;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    char* end = nullptr;
+    errno = 0;
+    *value = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
+    return *end == '\0' && errno == 0;
 }

@@ -12,3 +12,6 @@ struct ScriptWord {
 
 // False with a reason when a quote is not closed.
 bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, std::string* error);
+
+// A whole word as an integer: decimal, or hexadecimal after 0x.
+bool ParseScriptInteger(const std::string& text, long long* value);

@@ -1,7 +1,7 @@
 // nimbo-container: creates controls by class in a window and drives them
 // with a script, one command a line, from a file or standard input.
-#include "platform/winuser.h"
 #include "tools/container/Container.h"
+#include "tools/container/ScriptRunner.h"
 
 #include <cstdio>
 #include <cstring>
@@ -36,25 +36,6 @@ int main(int argc, char** argv)
     std::istream& in = file ? static_cast<std::istream&>(script) : std::cin;
 
     Container container(width, height);
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        std::vector<std::string> out;
-        std::string error;
-        Container::Outcome outcome = container.Run(line, &out, &error);
-        for (const auto& o : out)
-            std::printf("%s\n", o.c_str());
-        if (outcome == Container::Outcome::Quit)
-            break;
-        if (outcome == Container::Outcome::Failed) {
-            std::printf("error: %d: %s\n", number, error.c_str());
-            if (strict) {
-                std::fflush(stdout);
-                return 1;
-            }
-        }
-        std::fflush(stdout);
-    }
-    return 0;
+    ScriptRunner runner(container, in, strict, stdout);
+    return runner.Run();
 }

@@ -1,5 +1,6 @@
 // The container driving the server control, created by class from the
 // registration store, against simulated stations on a pseudo-terminal.
+#include "tools/plcsim/at_modem.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 
@@ -52,6 +53,7 @@ protected:
 
     std::string folder;
     plcsim::StationSet stations;
+    std::unique_ptr<plcsim::AtModem> modem;  // outlives the server that feeds it
     std::unique_ptr<plcsim::PtyServer> server;
 };
 
@@ -133,3 +135,124 @@ TEST_F(ContainerTest, PropertyBagRoundTripAndScreenshot)
     EXPECT_NE(text.str().find("Speed = 38400"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(png));
 }
+
+// An operator's session by script alone: the diagnostic window behind its
+// password on a running server, its Status view read while the scan runs,
+// a PLC taken out of the scan from the Setup view, and the property sheet
+// refusing a COM its page does not allow.
+TEST_F(ContainerTest, DiagnosticWindowAndPropertySheetByScript)
+{
+    stations.Add(1).Set(3, 7);
+    plcsim::Faults silent;
+    silent.silent = true;
+    stations.Add(2, silent);
+    server = std::make_unique<plcsim::PtyServer>(stations, 12, folder);
+    server->Start();
+
+    std::vector<std::string> out;
+    int status = RunScript(R"(create s NIMBO.NimboCtrl.1 10 10
+put s COM 12
+put s InternalTimer 40
+put s Password "segreto"
+put s PlcEnabled1 1
+put s PlcStop1 15
+put s PlcEnabled2 1
+put s PlcStart2 100
+put s PlcStop2 115
+put s Go true
+wait 800
+dblclick s 5 5
+dialog set 209 "segreto"
+dialog ok
+dialog click 4
+wait 400
+dialog cell 205 0 1
+dialog cell 205 0 2
+dialog cell 205 1 1
+dialog cell 205 2 1
+dialog click 3
+dialog rclick 205 1 0
+dialog menu "Reset"
+dialog cell 205 1 1
+dialog cell 205 7 0
+dialog ok
+wait 600
+verb s Properties
+dialog get 201
+dialog set 201 "9"
+dialog ok
+dialog cancel
+get s COM
+get s PlcEnabled 2
+quit
+)",
+                           &out);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(out.size(), 10u) << (out.empty() ? "" : out.back());
+    EXPECT_EQ(out[0], "Ok");
+    EXPECT_NE(out[1].find(" ms"), std::string::npos) << out[1];
+    EXPECT_EQ(out[2], "Dead");
+    EXPECT_EQ(out[3], "") << "a PLC out of the scan shows no state";
+    EXPECT_EQ(out[4], "0");
+    EXPECT_EQ(out[5], "    8");
+    EXPECT_EQ(out[6], "12");
+    EXPECT_EQ(out[7].rfind("message: ", 0), 0u) << out[7];
+    EXPECT_EQ(out[8], "12") << "the refused page put nothing";
+    EXPECT_EQ(out[9], "false");
+
+    // Once taken out of the table, PLC 2 was asked no more while PLC 1 went on.
+    int afterLastOfTwo = 0;
+    for (const auto& e : stations.Log().Entries())
+        afterLastOfTwo = e.station == 2 ? 0 : afterLastOfTwo + (e.station == 1);
+    EXPECT_GE(afterLastOfTwo, 8);
+}
+
+struct DialCase {
+    bool bareConnect;  // the modem answers CONNECT without a speed
+    const char* register301;
+};
+void PrintTo(const DialCase& c, std::ostream* os) { *os << (c.bareConnect ? "bare CONNECT" : "CONNECT 9600"); }
+
+class DialingTest : public ContainerTest, public ::testing::WithParamInterface<DialCase> {};
+
+// The server dials through the simulated modem at a tick a second and
+// reads registers once it has connected; a bare CONNECT is no connection.
+TEST_P(DialingTest, ServerDialsThenPolls)
+{
+    stations.Add(1).Set(301, 4321);
+    plcsim::ModemFaults faults;
+    faults.bare_connect = GetParam().bareConnect;
+    modem = std::make_unique<plcsim::AtModem>(stations, 9600, faults);
+    server = std::make_unique<plcsim::PtyServer>(stations, 13, folder, modem.get());
+    server->Start();
+
+    std::vector<std::string> out;
+    EXPECT_EQ(RunScript(R"(create s NIMBO.NimboCtrl.1 10 10
+put s COM 13
+put s Modem true
+put s ModemNumber "ATDT0521"
+put s InternalTimer 40
+put s PlcEnabled1 1
+put s PlcStart1 300
+put s PlcStop1 315
+put s Go true
+wait 4300
+get s Reg 1 301
+put s Go false
+quit
+)",
+                        &out),
+              0);
+    EXPECT_EQ(out, (std::vector<std::string>{GetParam().register301}));
+    std::vector<std::string> heard;
+    for (const auto& e : stations.Log().Entries())
+        if (e.kind == plcsim::RequestKind::ModemCommand)
+            heard.push_back(e.text);
+    ASSERT_GE(heard.size(), 3u);
+    EXPECT_EQ(heard[0], "AT");
+    EXPECT_EQ(heard[1], "AT&W1");
+    EXPECT_EQ(heard[2], "ATDT0521");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modem, DialingTest,
+                         ::testing::Values(DialCase{false, "4321"}, DialCase{true, "0"}));
