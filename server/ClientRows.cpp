@@ -8,14 +8,7 @@
 
 bool CRowCtrl2::CreateList(const RECT& rect, HWND parent, UINT id)
 {
-    if (!Create(parent, rect, id))
-        return false;
-    CBitmap bitmap;
-    images.Create(20, 20);
-    if (bitmap.LoadBitmap(NimboDialogResources(), IDB_CLIENT))
-        images.Add(&bitmap, RGB(255, 255, 255));
-    SetImageList(&images);
-    return true;
+    return CreatePictureList(*this, images, rect, parent, id, {IDB_CLIENT});
 }
 
 void CRowCtrl2::SetupColumns()

@@ -35,19 +35,12 @@ BOOL CNimboPropPage::OnInitDialog()
 {
     COlePropertyPage::OnInitDialog();
     ShowWindow(GetDlgItem(IDC_PAGE_COMSER), SW_HIDE);
-    const HWND frameItem = GetDlgItem(IDC_LIST_FRAME);
     if (internalComSer != 0)
         comSer = reinterpret_cast<CComSer*>(static_cast<std::intptr_t>(internalComSer));
+    const RECT place = TakeFramePlace(*this, IDC_LIST_FRAME);
     if (!comSer)
         return TRUE;
-    RECT frame{};
-    GetWindowRect(frameItem, &frame);
-    ShowWindow(frameItem, SW_HIDE);  // the frame only says where the list goes
-    POINT topLeft{frame.left, frame.top};
-    POINT bottomRight{frame.right, frame.bottom};
-    ScreenToClient(m_hWnd, &topLeft);
-    ScreenToClient(m_hWnd, &bottomRight);
-    rowList.CreateList(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}, m_hWnd, IDC_LIST_FRAME);
+    rowList.CreateList(place, m_hWnd, IDC_LIST_FRAME);
     rowList.SetupColumns();
     rowList.SetTables(comSer->plcEnabled, comSer->plcStart, comSer->plcStop, CComSer::kPlcCount);
     rowList.FillRows();

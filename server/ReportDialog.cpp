@@ -17,16 +17,7 @@ BOOL CReportDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     currentView = kViewSetup;
-    RECT frame{};
-    const HWND frameItem = GetDlgItem(IDC_LIST_FRAME);
-    GetWindowRect(frameItem, &frame);
-    POINT topLeft{frame.left, frame.top};
-    POINT bottomRight{frame.right, frame.bottom};
-    ScreenToClient(m_hWnd, &topLeft);
-    ScreenToClient(m_hWnd, &bottomRight);
-    const RECT rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-    // The frame only says where the lists go.
-    ShowWindow(frameItem, SW_HIDE);
+    const RECT rect = TakeFramePlace(*this, IDC_LIST_FRAME);
     const int count = CComSer::kPlcCount;
 
     setupList.CreateList(rect, m_hWnd, IDC_LIST_FRAME);

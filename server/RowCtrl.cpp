@@ -49,16 +49,24 @@ LRESULT CellEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CEdit::WindowProc(message, wParam, lParam);
 }
 
+bool CreatePictureList(CListCtrl& list, CImageList& images, const RECT& rect, HWND parent, UINT id,
+                       std::initializer_list<UINT> bitmaps)
+{
+    if (!list.Create(parent, rect, id))
+        return false;
+    images.Create(20, 20);
+    for (UINT picture : bitmaps) {
+        CBitmap bitmap;
+        if (bitmap.LoadBitmap(NimboDialogResources(), picture))
+            images.Add(&bitmap, RGB(255, 255, 255));
+    }
+    list.SetImageList(&images);
+    return true;
+}
+
 bool CRowCtrl::CreateList(const RECT& rect, HWND parent, UINT id)
 {
-    if (!Create(parent, rect, id))
-        return false;
-    CBitmap picture;
-    images.Create(20, 20);
-    if (picture.LoadBitmap(NimboDialogResources(), IDB_PLC_ON))
-        images.Add(&picture, RGB(255, 255, 255));
-    SetImageList(&images);
-    return true;
+    return CreatePictureList(*this, images, rect, parent, id, {IDB_PLC_ON});
 }
 
 void CRowCtrl::SetupColumns()

@@ -8,6 +8,7 @@
 #include "platform/wingdi.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // Commands of the PLC table's popup menu and its editor.
@@ -85,6 +86,11 @@ public:
     int rows = 0;
     CImageList images;
 };
+
+// Creates a list with 20 x 20 row pictures from the server's bitmaps, on
+// white taken as transparent.
+bool CreatePictureList(CListCtrl& list, CImageList& images, const RECT& rect, HWND parent, UINT id,
+                       std::initializer_list<UINT> bitmaps);
 
 // Texts the rows show, kept apart so they can be checked without a list.
 std::string StatusText(std::int32_t status);

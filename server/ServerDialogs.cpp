@@ -90,3 +90,16 @@ DialogTemplate ModemPageTemplate()
     };
     return t;
 }
+
+RECT TakeFramePlace(const CDialog& dialog, UINT frameId)
+{
+    const HWND frame = dialog.GetDlgItem(static_cast<int>(frameId));
+    RECT onScreen{};
+    GetWindowRect(frame, &onScreen);
+    POINT topLeft{onScreen.left, onScreen.top};
+    POINT bottomRight{onScreen.right, onScreen.bottom};
+    ScreenToClient(dialog.m_hWnd, &topLeft);
+    ScreenToClient(dialog.m_hWnd, &bottomRight);
+    ShowWindow(frame, SW_HIDE);
+    return RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}

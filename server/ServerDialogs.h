@@ -32,3 +32,8 @@ DialogTemplate PasswordTemplate();
 DialogTemplate ModemLogTemplate();
 DialogTemplate GeneralPageTemplate();
 DialogTemplate ModemPageTemplate();
+
+// Where a dialog's frame item lies in the dialog's client area; the lists
+// that go over it take that place, and the frame itself is then hidden, as
+// it only marks the spot.
+RECT TakeFramePlace(const CDialog& dialog, UINT frameId);

@@ -30,16 +30,7 @@ std::string LastSeenText(std::int32_t packed)
 
 bool CRowCtrl1::CreateList(const RECT& rect, HWND parent, UINT id)
 {
-    if (!Create(parent, rect, id))
-        return false;
-    images.Create(20, 20);
-    for (UINT picture : {IDB_PLC_ON, IDB_PLC_OFF}) {
-        CBitmap bitmap;
-        if (bitmap.LoadBitmap(NimboDialogResources(), picture))
-            images.Add(&bitmap, RGB(255, 255, 255));
-    }
-    SetImageList(&images);
-    return true;
+    return CreatePictureList(*this, images, rect, parent, id, {IDB_PLC_ON, IDB_PLC_OFF});
 }
 
 void CRowCtrl1::SetupColumns()

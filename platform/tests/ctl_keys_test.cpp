@@ -3,6 +3,7 @@
 // list's cell hears the focus go.
 #include "platform/dialog.h"
 #include "platform/tests/win_recorder.h"
+#include "platform/tests/native_of.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,12 @@ using nimbo::test::Message;
 using nimbo::test::Rect;
 using nimbo::test::RunUntil;
 
+using nimbo::test::NativeOf;
+
 namespace {
 
 constexpr UINT kPlain = 100;
 constexpr UINT kKeyed = 101;
-
-template <class W>
-W* NativeOf(HWND window)
-{
-    for (QWidget* w : QApplication::allWidgets())
-        if (w->property("hwnd").toULongLong() == window)
-            return w->findChild<W*>();
-    return nullptr;
-}
 
 void Press(QWidget* widget, Qt::Key key, const QString& text)
 {

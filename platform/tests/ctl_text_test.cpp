@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/tests/win_recorder.h"
 #include "platform/wingdi.h"
+#include "platform/tests/native_of.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,9 @@
 using nimbo::test::Rect;
 using nimbo::test::Recorder;
 
-namespace {
+using nimbo::test::NativeOf;
 
-template <class W>
-W* NativeOf(HWND window)
-{
-    for (QWidget* w : QApplication::allWidgets())
-        if (w->property("hwnd").toULongLong() == window)
-            return w->findChild<W*>();
-    return nullptr;
-}
+namespace {
 
 std::vector<WORD> Notifications(const Recorder& parent, HWND from)
 {
