@@ -20,6 +20,7 @@ constexpr BYTE kReplyWrite = 0x9D;
 constexpr BYTE kReplyBlock = 0xBB;
 constexpr int kSearchWindow = 80;
 constexpr int kStallLimit = 5;
+constexpr int kLastLineRegister = 0xFFFF;  // register numbers travel as two bytes
 constexpr DWORD kRequestPause = 20;
 constexpr DWORD kCommandPause = 100;
 constexpr DWORD kSelectPause = 25;
@@ -99,7 +100,7 @@ void CComSer::SendCommandByte(BYTE command, BYTE data)
 // station as another register; such a write is not sent at all.
 void CComSer::SendWriteRegister(int reg, std::int32_t value)
 {
-    if (reg < 0 || reg > 0xFFFF) {
+    if (reg < 0 || reg > kLastLineRegister) {
         lastDrop = LINK_DROP_REGISTER_NOT_ON_LINE;
         return;
     }
@@ -113,7 +114,7 @@ void CComSer::SendWriteBlock(int reg, const std::int32_t* values)
 {
     if (values == nullptr)
         return;
-    if (reg < 0 || reg > 0xFFFF) {
+    if (reg < 0 || reg > kLastLineRegister) {
         lastDrop = LINK_DROP_REGISTER_NOT_ON_LINE;
         return;
     }
@@ -132,7 +133,10 @@ int CComSer::PollNext()
         return 0;
     }
     int closed = 0;
-    if (nextRegister > rangeLast) {
+    // Register numbers travel as 16 bits: a pass ends where the line's
+    // numbers end, rather than ask for register 65536 as register 0 and
+    // have the reply written over cells that are not this PLC's.
+    if (nextRegister > rangeLast || (nextRegister > kLastLineRegister && nextRegister != rangeFirst)) {
         nextRegister = rangeFirst;
         if (HasStatusEntry(currentPlc)) {
             int i = currentPlc - 1;
@@ -141,6 +145,12 @@ int CComSer::PollNext()
             plcLastSeen[i] = PackedLocalTime();
         }
         closed = 1;
+    }
+    // A range that starts past the line's numbers has nothing to ask: the
+    // PLC counts as not answering.
+    if (nextRegister < 0 || nextRegister > kLastLineRegister) {
+        lastDrop = LINK_DROP_REGISTER_NOT_ON_LINE;
+        return closed;
     }
     txBuffer[3] = kReadBlock;
     PutRegisterNumber(&txBuffer[4], nextRegister);

@@ -103,3 +103,28 @@ TEST_F(LinkTest, SelectPlcTakesAPendingReplyThenAsksTheNewPlc)
     EXPECT_EQ(line->written[1], 4);
     EXPECT_EQ(clock.TotalSlept() - slept, 70u) << "25 before, the request's 20, 25 after";
 }
+
+// Register numbers travel as 16 bits: the pass ends at 65535 instead of
+// asking for 65536 as register 0, and nothing lands below the range.
+TEST_F(LinkTest, APassEndsWhereTheLinesRegisterNumbersEnd)
+{
+    OpenWith(1, 65520, 65560);
+    port->registers[0] = 77;
+    port->NextPlc();
+    EXPECT_EQ(LastRequestedRegister(), 65520);
+    line->Deliver(BlockReply(1, 65520, 5));
+    EXPECT_EQ(port->ReceiveStep(), 1) << "the block that would pass 65535 closes the pass";
+    EXPECT_EQ(LastRequestedRegister(), 65520) << "the pass starts over";
+    EXPECT_EQ(port->registers[0], 77);
+    EXPECT_EQ(port->plcStatus[0], 1);
+}
+
+TEST_F(LinkTest, ARangeStartingPastTheLinesNumbersAsksNothing)
+{
+    OpenWith(1, 70000, 70015);
+    const std::size_t sent = line->written.size();
+    port->NextPlc();
+    EXPECT_EQ(line->written.size(), sent);
+    EXPECT_EQ(port->lastDrop, LINK_DROP_REGISTER_NOT_ON_LINE);
+    EXPECT_EQ(port->plcStatus[0], 2) << "no pass closes without a reply";
+}
