@@ -166,6 +166,7 @@ dialog set 209 "segreto"
 dialog ok
 dialog click 4
 wait 400
+dialog cell 999 0 1
 dialog cell 205 0 1
 dialog cell 205 0 2
 dialog cell 205 1 1
@@ -188,7 +189,9 @@ quit
 )",
                            &out);
     EXPECT_EQ(status, 0);
-    ASSERT_EQ(out.size(), 10u) << (out.empty() ? "" : out.back());
+    ASSERT_EQ(out.size(), 11u) << (out.empty() ? "" : out.back());
+    EXPECT_EQ(out.front(), "error: 17: the dialog has no item 999");
+    out.erase(out.begin());
     EXPECT_EQ(out[0], "Ok");
     EXPECT_NE(out[1].find(" ms"), std::string::npos) << out[1];
     EXPECT_EQ(out[2], "Dead");
