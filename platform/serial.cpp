@@ -1,15 +1,21 @@
 #include "platform/serial.h"
 
+#include "platform/clock.h"
 #include "platform/serial_device.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
 
 thread_local DWORD lastError = ERROR_SUCCESS;
+
+// A lost line is tried again at most this often: the scan keeps calling
+// while the line is gone, and each call must not cost an open.
+constexpr DWORD kReopenInterval = 1000;
 
 nimbo::SerialOpener& CurrentOpener()
 {
@@ -23,24 +29,74 @@ std::string& LastOpenFailure()
     return text;
 }
 
+std::unique_ptr<nimbo::SerialDevice> OpenDevice(const std::string& name, DWORD* error, std::string* reason)
+{
+    return CurrentOpener() ? CurrentOpener()(name, error, reason) : nimbo::OpenPosixSerial(name, error, reason);
+}
+
+// What a handle stands for: a named line and what its owner set on it. The
+// device behind it may go away and come back; the handle stays valid and the
+// settings are put on the device again when it returns.
+struct Port {
+    std::string name;
+    std::unique_ptr<nimbo::SerialDevice> device;  // null while the line is gone
+    std::optional<DCB> settings;
+    std::optional<DWORD> writeTimeout;
+    DWORD lastAttempt = 0;  // tick of the loss or of the last try to reopen
+};
+
 // Handles are small numbers in a table of their own, so a stale or forged
 // handle can never reach a device that is gone.
-std::map<std::uintptr_t, std::unique_ptr<nimbo::SerialDevice>>& Devices()
+std::map<std::uintptr_t, Port>& Ports()
 {
-    static std::map<std::uintptr_t, std::unique_ptr<nimbo::SerialDevice>> devices;
-    return devices;
+    static std::map<std::uintptr_t, Port> ports;
+    return ports;
 }
 
 std::uintptr_t nextHandle = 0x100;
 
-nimbo::SerialDevice* Lookup(HANDLE handle)
+Port* Lookup(HANDLE handle)
 {
-    auto it = Devices().find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == Devices().end()) {
+    auto it = Ports().find(reinterpret_cast<std::uintptr_t>(handle));
+    if (it == Ports().end()) {
         lastError = ERROR_INVALID_HANDLE;
         return nullptr;
     }
-    return it->second.get();
+    return &it->second;
+}
+
+// Closes the descriptor of a device that reported itself gone; the name is
+// opened again from the next call a second on.
+bool DropIfLost(Port& port)
+{
+    if (!port.device || !port.device->Lost())
+        return false;
+    port.device.reset();
+    port.lastAttempt = GetTickCount();
+    return true;
+}
+
+// The device behind the port, reopened when the line was lost and the last
+// try is a second old; null while the line stays gone. The name is resolved
+// again on every try, so a mapping pointed at another device is followed.
+// Queue sizes never reach a device here (SetupComm only checks the handle),
+// so speed, framing, handshake and write timeout are all there is to restore.
+nimbo::SerialDevice* Live(Port& port)
+{
+    if (port.device || GetTickCount() - port.lastAttempt < kReopenInterval)
+        return port.device.get();
+    port.lastAttempt = GetTickCount();
+    DWORD error = ERROR_SUCCESS;
+    std::string reason;
+    port.device = OpenDevice(port.name, &error, &reason);
+    if (!port.device)
+        return nullptr;
+    if (port.settings)
+        port.device->Configure(*port.settings);
+    if (port.writeTimeout)
+        port.device->SetWriteTimeout(*port.writeTimeout);
+    DropIfLost(port);
+    return port.device.get();
 }
 
 BOOL Done() { lastError = ERROR_SUCCESS; return TRUE; }
@@ -63,8 +119,7 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, void*, DWORD crea
     }
     DWORD error = ERROR_GEN_FAILURE;
     std::string reason;
-    std::unique_ptr<nimbo::SerialDevice> device =
-        CurrentOpener() ? CurrentOpener()(name, &error, &reason) : nimbo::OpenPosixSerial(name, &error, &reason);
+    std::unique_ptr<nimbo::SerialDevice> device = OpenDevice(name, &error, &reason);
     if (!device) {
         lastError = error;
         LastOpenFailure() = reason;
@@ -72,17 +127,17 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD shareMode, void*, DWORD crea
     }
     LastOpenFailure().clear();
     std::uintptr_t id = nextHandle++;
-    Devices()[id] = std::move(device);
+    Port& port = Ports()[id];
+    port.name = name;
+    port.device = std::move(device);
     lastError = ERROR_SUCCESS;
     return reinterpret_cast<HANDLE>(id);
 }
 
-std::map<std::uintptr_t, DCB>& States();
-
+// The owner's close ends the port for good: nothing reopens it afterwards.
 BOOL CloseHandle(HANDLE handle)
 {
-    States().erase(reinterpret_cast<std::uintptr_t>(handle));
-    if (Devices().erase(reinterpret_cast<std::uintptr_t>(handle)) == 0) {
+    if (Ports().erase(reinterpret_cast<std::uintptr_t>(handle)) == 0) {
         lastError = ERROR_INVALID_HANDLE;
         return FALSE;
     }
@@ -97,19 +152,24 @@ BOOL SetupComm(HANDLE handle, DWORD, DWORD) { return Lookup(handle) ? Done() : F
 
 BOOL PurgeComm(HANDLE handle, DWORD flags)
 {
-    nimbo::SerialDevice* device = Lookup(handle);
-    if (!device)
+    Port* port = Lookup(handle);
+    if (!port)
         return FALSE;
-    device->Purge(flags);
+    if (nimbo::SerialDevice* device = Live(*port)) {
+        device->Purge(flags);
+        DropIfLost(*port);
+    }
     return Done();
 }
 
 BOOL SetCommTimeouts(HANDLE handle, COMMTIMEOUTS* timeouts)
 {
-    nimbo::SerialDevice* device = Lookup(handle);
-    if (!device || timeouts == nullptr)
+    Port* port = Lookup(handle);
+    if (!port || timeouts == nullptr)
         return FALSE;
-    device->SetWriteTimeout(timeouts->WriteTotalTimeoutConstant);
+    port->writeTimeout = timeouts->WriteTotalTimeoutConstant;
+    if (port->device)
+        port->device->SetWriteTimeout(timeouts->WriteTotalTimeoutConstant);
     return Done();
 }
 
@@ -194,59 +254,70 @@ BOOL BuildCommDCBA(LPCSTR definition, DCB* dcb)
     return Done();
 }
 
-std::map<std::uintptr_t, DCB>& States()
-{
-    static std::map<std::uintptr_t, DCB> states;
-    return states;
-}
-
+// The settings are kept even when the device refuses part of them (it is
+// still made raw), so that a reopened line is set up the same way.
 BOOL SetCommState(HANDLE handle, DCB* dcb)
 {
-    nimbo::SerialDevice* device = Lookup(handle);
-    if (!device || dcb == nullptr)
+    Port* port = Lookup(handle);
+    if (!port || dcb == nullptr)
         return FALSE;
-    if (!device->Configure(*dcb)) {
+    port->settings = *dcb;
+    nimbo::SerialDevice* device = Live(*port);
+    if (!device)
+        return Done();
+    bool taken = device->Configure(*dcb);
+    if (DropIfLost(*port))
+        return Done();
+    if (!taken) {
         lastError = ERROR_INVALID_PARAMETER;
         return FALSE;
     }
-    States()[reinterpret_cast<std::uintptr_t>(handle)] = *dcb;
     return Done();
 }
 
 BOOL GetCommState(HANDLE handle, DCB* dcb)
 {
-    if (!Lookup(handle) || dcb == nullptr)
+    Port* port = Lookup(handle);
+    if (!port || dcb == nullptr)
         return FALSE;
-    auto it = States().find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == States().end())
-        std::memset(dcb, 0, sizeof(DCB));
+    if (port->settings)
+        *dcb = *port->settings;
     else
-        *dcb = it->second;
+        std::memset(dcb, 0, sizeof(DCB));
     return Done();
 }
 
+// While the line is gone nothing is waiting and no error is raised: to the
+// port object a lost line looks like PLCs that do not answer.
 BOOL ClearCommError(HANDLE handle, DWORD* errors, COMSTAT* status)
 {
-    nimbo::SerialDevice* device = Lookup(handle);
+    Port* port = Lookup(handle);
     if (errors)
         *errors = 0;
     if (status)
         std::memset(status, 0, sizeof(COMSTAT));
-    if (!device)
+    if (!port)
         return FALSE;
-    if (status)
-        status->cbInQue = device->Available();
+    nimbo::SerialDevice* device = Live(*port);
+    DWORD waiting = device ? device->Available() : 0;
+    if (status && !DropIfLost(*port))
+        status->cbInQue = waiting;
     return Done();
 }
 
+// Bytes written to a line that is gone are dropped as a line without a cable
+// would drop them, and reported as sent.
 BOOL WriteFile(HANDLE handle, const void* data, DWORD count, DWORD* written, OVERLAPPED* overlapped)
 {
     if (written)
         *written = 0;
-    nimbo::SerialDevice* device = Lookup(handle);
-    if (!device)
+    Port* port = Lookup(handle);
+    if (!port)
         return FALSE;
-    DWORD sent = device->Write(data, count);
+    nimbo::SerialDevice* device = Live(*port);
+    DWORD sent = device ? device->Write(data, count) : count;
+    if (DropIfLost(*port))
+        sent = count;
     if (written)
         *written = sent;
     if (overlapped)
@@ -262,10 +333,12 @@ BOOL ReadFile(HANDLE handle, void* data, DWORD count, DWORD* read, OVERLAPPED* o
 {
     if (read)
         *read = 0;
-    nimbo::SerialDevice* device = Lookup(handle);
-    if (!device)
+    Port* port = Lookup(handle);
+    if (!port)
         return FALSE;
-    DWORD got = device->Read(data, count);
+    nimbo::SerialDevice* device = Live(*port);
+    DWORD got = device ? device->Read(data, count) : 0;
+    DropIfLost(*port);
     if (read)
         *read = got;
     if (overlapped)

@@ -24,10 +24,15 @@ public:
     virtual DWORD Read(void* data, DWORD count) = 0;
     // Writes all bytes or gives up at the write timeout; returns how many went out.
     virtual DWORD Write(const void* data, DWORD count) = 0;
+    // True once the device has gone away under an open handle (unplugged, the
+    // far end of a pseudo-terminal closed): the handle then drops it and opens
+    // the same name again later.
+    virtual bool Lost() const { return false; }
 };
 
 // Opens the device behind a port name ("COM3"); on failure returns null
 // with a platform error code in *error and a sentence for a person in *reason.
+// Called again with the same name whenever a lost line is reopened.
 using SerialOpener =
     std::function<std::unique_ptr<SerialDevice>(const std::string& name, DWORD* error, std::string* reason)>;
 

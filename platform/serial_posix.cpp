@@ -1,5 +1,6 @@
 // The real line: a termios device reached through the devices folder.
 #include "platform/serial_device.h"
+#include "platform/serial_speed.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,9 +17,10 @@
 
 namespace {
 
-speed_t SpeedFor(DWORD baud, bool* known)
+// The rates termios names with a constant; any other goes through
+// SetExactLineSpeed. B0 stands for "none of these".
+speed_t ClassicSpeed(DWORD baud)
 {
-    *known = true;
     switch (baud) {
     case 300: return B300;
     case 600: return B600;
@@ -31,9 +33,13 @@ speed_t SpeedFor(DWORD baud, bool* known)
     case 57600: return B57600;
     case 115200: return B115200;
     case 230400: return B230400;
-    default: *known = false; return B0;
+    default: return B0;
     }
 }
+
+// What a descriptor answers once its device is gone: a hung-up terminal gives
+// EIO, a vanished USB adapter ENXIO or ENODEV.
+bool IsGone(int err) { return err == EIO || err == ENXIO || err == ENODEV; }
 
 class PosixSerialDevice final : public nimbo::SerialDevice {
 public:
@@ -45,18 +51,19 @@ public:
         close(fd_);
     }
 
+    // Raw whatever the rate: a rate the driver refuses must not leave the
+    // line in the terminal's cooked mode, where a 0x0A goes out as 0x0D 0x0A.
     bool Configure(const DCB& dcb) override
     {
         termios tio{};
         if (tcgetattr(fd_, &tio) != 0)
-            return false;
-        bool known = false;
-        speed_t speed = SpeedFor(dcb.BaudRate, &known);
-        if (!known)
-            return false;
+            return Failed();
         cfmakeraw(&tio);
+        tio.c_iflag &= ~(IXOFF | IXANY);
+        // Inert once OPOST is off; cleared so that stty shows no translation left.
+        tio.c_oflag &= ~(ONLCR | OCRNL);
         tio.c_cflag |= CLOCAL | CREAD;
-        tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
+        tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CIBAUD);
         switch (dcb.ByteSize) {
         case 5: tio.c_cflag |= CS5; break;
         case 6: tio.c_cflag |= CS6; break;
@@ -72,15 +79,25 @@ public:
             tio.c_cflag |= CRTSCTS;
         if (dcb.fOutX) tio.c_iflag |= IXON;
         if (dcb.fInX) tio.c_iflag |= IXOFF;
-        tio.c_cc[VMIN] = 0;
+        // The descriptor is non-blocking, so an empty line answers EAGAIN;
+        // with VMIN 1 a read of nothing is end-of-file, a line that is gone.
+        tio.c_cc[VMIN] = 1;
         tio.c_cc[VTIME] = 0;
-        cfsetispeed(&tio, speed);
-        cfsetospeed(&tio, speed);
+        speed_t speed = ClassicSpeed(dcb.BaudRate);
+        if (speed != B0) {
+            cfsetispeed(&tio, speed);
+            cfsetospeed(&tio, speed);
+        }
         if (tcsetattr(fd_, TCSANOW, &tio) != 0)
-            return false;
+            return Failed();
         SetModemLine(TIOCM_DTR, dcb.fDtrControl == DTR_CONTROL_ENABLE);
         SetModemLine(TIOCM_RTS, dcb.fRtsControl == RTS_CONTROL_ENABLE);
-        return true;
+        if (speed != B0)
+            return true;
+        // Rate 0 would mean "hang up" to termios; the line keeps the rate it has.
+        if (dcb.BaudRate == 0)
+            return false;
+        return nimbo::SetExactLineSpeed(fd_, dcb.BaudRate) || Failed();
     }
 
     void SetWriteTimeout(DWORD milliseconds) override { writeTimeout_ = milliseconds; }
@@ -89,17 +106,26 @@ public:
     {
         bool in = flags & (PURGE_RXABORT | PURGE_RXCLEAR);
         bool out = flags & (PURGE_TXABORT | PURGE_TXCLEAR);
-        if (in && out) tcflush(fd_, TCIOFLUSH);
-        else if (in) tcflush(fd_, TCIFLUSH);
-        else if (out) tcflush(fd_, TCOFLUSH);
+        int done = 0;
+        if (in && out) done = tcflush(fd_, TCIOFLUSH);
+        else if (in) done = tcflush(fd_, TCIFLUSH);
+        else if (out) done = tcflush(fd_, TCOFLUSH);
+        if (done != 0)
+            Failed();
     }
 
+    // The port object asks this before every read, so this is where a line
+    // that went quiet because it is gone is told apart from a silent one.
     DWORD Available() override
     {
-        int waiting = 0;
-        if (ioctl(fd_, FIONREAD, &waiting) != 0 || waiting < 0)
+        if (HungUp())
             return 0;
-        return static_cast<DWORD>(waiting);
+        int waiting = 0;
+        if (ioctl(fd_, FIONREAD, &waiting) != 0) {
+            Failed();
+            return 0;
+        }
+        return waiting > 0 ? static_cast<DWORD>(waiting) : 0;
     }
 
     DWORD Read(void* data, DWORD count) override
@@ -112,8 +138,12 @@ public:
                 total += static_cast<DWORD>(got);
                 continue;
             }
-            if (got < 0 && errno == EINTR)
+            if (got == 0)
+                lost_ = true;
+            else if (errno == EINTR)
                 continue;
+            else if (errno != EAGAIN)
+                Failed();
             break;
         }
         return total;
@@ -125,22 +155,27 @@ public:
         auto deadline = Clock::now() + std::chrono::milliseconds(writeTimeout_ ? writeTimeout_ : 1000);
         const auto* bytes = static_cast<const unsigned char*>(data);
         DWORD total = 0;
-        while (total < count) {
+        while (total < count && !lost_) {
             ssize_t put = ::write(fd_, bytes + total, count - total);
             if (put > 0) {
                 total += static_cast<DWORD>(put);
                 continue;
             }
-            if (put < 0 && errno != EAGAIN && errno != EINTR)
+            if (put < 0 && errno != EAGAIN && errno != EINTR) {
+                Failed();
                 break;
+            }
             auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
             if (left <= 0)
                 break;
             pollfd p{fd_, POLLOUT, 0};
-            poll(&p, 1, static_cast<int>(left));
+            if (poll(&p, 1, static_cast<int>(left)) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+                lost_ = true;
         }
         return total;
     }
+
+    bool Lost() const override { return lost_; }
 
 private:
     // A pseudo-terminal has no modem lines (ENOTTY); the link works without them.
@@ -149,8 +184,27 @@ private:
         ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &line);
     }
 
+    // Notes a failed call whose errno says the device is gone; false for the caller to return.
+    bool Failed()
+    {
+        if (IsGone(errno))
+            lost_ = true;
+        return false;
+    }
+
+    // A terminal whose device went away reports a hang-up to poll at once,
+    // before any read or write has to fail.
+    bool HungUp()
+    {
+        pollfd p{fd_, 0, 0};
+        if (poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            lost_ = true;
+        return lost_;
+    }
+
     int fd_;
     DWORD writeTimeout_ = 1000;
+    bool lost_ = false;
 };
 
 bool IsPortName(const std::string& name, int* number)
