@@ -9,12 +9,19 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace nimbo::win {
 namespace {
 bool grabbing = false;
-}
+// What InvalidateRect was given, per window until a test takes it. Made
+// only while tests record: a panel invalidates for as long as it runs and
+// nothing else would ever empty it. Never destroyed at exit, as windows of
+// global objects may invalidate after this library's statics are gone.
+std::unordered_map<HWND, std::vector<RECT>>* recorded = nullptr;
+}  // namespace
 
 void SetGrabbing(bool on)
 {
@@ -70,7 +77,8 @@ BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase)
     QWidget* widget = record->widget;
     const QRect client = widget ? widget->rect() : QRect();
     const RECT whole{0, 0, client.width(), client.height()};
-    record->invalidations.push_back(rect ? *rect : whole);
+    if (recorded)
+        (*recorded)[window].push_back(rect ? *rect : whole);
     const QRect area = (rect ? nimbo::ToQRect(*rect) : client) & client;
     if (area.isEmpty() || !widget)
         return TRUE;
@@ -92,10 +100,28 @@ BOOL UpdateWindow(HWND window)
     return TRUE;
 }
 
+void nimbo::RecordInvalidations(bool on)
+{
+    if (on && !recorded)
+        recorded = new std::unordered_map<HWND, std::vector<RECT>>;
+    if (!on) {
+        delete recorded;
+        recorded = nullptr;
+    }
+}
+
 std::vector<RECT> nimbo::TakeInvalidations(HWND window)
 {
-    WindowRecord* record = Find(window);
-    return record ? std::exchange(record->invalidations, {}) : std::vector<RECT>{};
+    if (!recorded)
+        return {};
+    // Destroyed windows' records go here rather than in the table's path.
+    std::erase_if(*recorded, [](const auto& entry) { return !Exists(entry.first); });
+    auto it = recorded->find(window);
+    if (it == recorded->end())
+        return {};
+    std::vector<RECT> taken = std::move(it->second);
+    recorded->erase(it);
+    return taken;
 }
 
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint)

@@ -33,7 +33,6 @@ struct WindowRecord {
     bool updatePending = false;
     bool erasePending = false;
     QRegion pendingRegion;
-    std::vector<RECT> invalidations;  // kept for tests until taken
 
     // Set while its WM_PAINT runs, for BeginPaint.
     CDC* paintDC = nullptr;

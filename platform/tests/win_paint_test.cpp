@@ -36,6 +36,34 @@ TEST(WinPaint, InvalidationsAreRecordedAndTaken)
     EXPECT_TRUE(nimbo::TakeInvalidations(0x7FFFFFF0u).empty());
 }
 
+long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+// A panel invalidates for as long as it runs, and only tests ever take the
+// record: nothing may be kept while they do not ask for it.
+TEST(WinPaint, InvalidationsAreKeptOnlyWhileRecorded)
+{
+    Recorder w;
+    ASSERT_TRUE(w.CreateWindowed(0, Rect(0, 0, 80, 60)));
+    nimbo::RecordInvalidations(false);
+    const long before = ResidentKb();
+    const RECT part{5, 6, 20, 30};
+    for (int i = 0; i < 1000000; ++i)
+        InvalidateRect(w.m_hWnd, &part, FALSE);
+    const long grownKb = ResidentKb() - before;
+    EXPECT_TRUE(nimbo::TakeInvalidations(w.m_hWnd).empty());
+    nimbo::RecordInvalidations(true);
+    EXPECT_TRUE(nimbo::TakeInvalidations(w.m_hWnd).empty()) << "kept while nobody recorded";
+    EXPECT_LT(grownKb, 4096) << "a million rectangles kept would be 16 MB";
+}
+
 TEST(WinPaint, FirstPaintErasesThenPaints)
 {
     Recorder w;

@@ -15,5 +15,5 @@ add_executable(window_tests
   ${CMAKE_CURRENT_LIST_DIR}/res_test.cpp
 )
 # Qt only for the mouse test, which hands a window synthetic Qt input.
-target_link_libraries(window_tests PRIVATE nimboplatform Qt6::Widgets GTest::gtest_main)
+target_link_libraries(window_tests PRIVATE nimboplatform Qt6::Widgets nimbo_record_invalidations GTest::gtest_main)
 gtest_discover_tests(window_tests PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)

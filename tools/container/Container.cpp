@@ -136,6 +136,10 @@ bool Container::Create(const std::vector<ScriptWord>& w, std::string* error)
         for (const Variant& a : args)
             line += " " + Quoted(a);
         events_.push_back(line);
+        if (events_.size() > kEventsKept) {
+            events_.pop_front();
+            ++eventsDropped_;
+        }
     });
     controls_[name] = std::move(control);
     creationOrder_.push_back(name);
@@ -193,9 +197,12 @@ Container::Outcome Container::Run(const std::string& line, std::vector<std::stri
                                                                : fail("cannot write " + w[1].text);
     }
     if (command == "events") {
+        if (eventsDropped_ > 0)
+            out->push_back("(" + std::to_string(eventsDropped_) + " older events dropped)");
         for (const auto& e : events_)
             out->push_back(e);
         events_.clear();
+        eventsDropped_ = 0;
         return Outcome::Ok;
     }
     if (command == "click" || command == "dblclick")

@@ -8,6 +8,7 @@
 #include "platform/olectl.h"
 #include "tools/container/ScriptLine.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -54,7 +55,11 @@ private:
     ContainerWindow window_;
     std::map<std::string, std::unique_ptr<COleControl>> controls_;
     std::vector<std::string> creationOrder_;
-    std::vector<std::string> events_;
+    // Events not printed yet: the newest kEventsKept and a count of older
+    // ones dropped, so a script that never asks does not grow the container.
+    static constexpr std::size_t kEventsKept = 10000;
+    std::deque<std::string> events_;
+    std::size_t eventsDropped_ = 0;
     std::vector<CDialog*> dialogs_;
     const std::vector<nimbo::MenuEntry>* menu_ = nullptr;
     UINT menuChoice_ = 0;
