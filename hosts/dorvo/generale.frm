@@ -318,7 +318,7 @@ Form generale
         Height = 480
         COM = 3
         Speed = 9600
-        InternalTimer = 10
+        InternalTimer = 100
         Password = ""
         ModemInit = "AT&W1"
         ModemTest = "AT"

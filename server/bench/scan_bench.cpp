@@ -1,7 +1,9 @@
-// Scan throughput against simulated stations on a pseudo-terminal: how many
-// registers a second the server's timer moves for a few timer periods, and
-// how many ticks a pass takes, beside the bound the timer period and the
-// pause after each request allow (one block of 16 registers per tick).
+// Scan throughput against simulated stations on a pseudo-terminal that
+// keep wire time: how many registers a second the server's timer moves at a
+// line speed and timer period, and how many ticks a pass takes, beside the
+// bound the timer period and the pause after each request allow (one block
+// of 16 registers per tick). A period too short for the line completes no
+// pass at all, and says so.
 #include "platform/winuser.h"
 #include "server/NimboCtrl.h"
 #include "tools/plcsim/pty_server.h"
@@ -21,7 +23,8 @@ constexpr int kRequestPauseMs = 20;
 
 void ScanPasses(benchmark::State& state)
 {
-    const int timer = static_cast<int>(state.range(0));
+    const int speed = static_cast<int>(state.range(0));
+    const int timer = static_cast<int>(state.range(1));
     char pattern[] = "/tmp/nimbo-bench-XXXXXX";
     std::string folder = mkdtemp(pattern);
     setenv("NIMBO_DEVICES", folder.c_str(), 1);
@@ -36,13 +39,22 @@ void ScanPasses(benchmark::State& state)
     int passes = 0;
     server.SetEventSink([&](DISPID, const std::string&, const DispArgs&) { ++passes; });
     server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(20));
+    server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(speed));
     server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(timer));
     server.PutProperty(DISPID_NIMBO_PLCENABLED1, {}, Variant::Long(1));
     server.PutProperty(DISPID_NIMBO_PLCSTART1, {}, Variant::Long(0));
     server.PutProperty(DISPID_NIMBO_PLCSTOP1, {}, Variant::Long(kRegisters - 1));
     server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
-    while (passes == 0)
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (passes == 0 && std::chrono::steady_clock::now() < giveUp)
         nimbo::RunEventLoop(timer);
+    if (passes == 0) {
+        server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
+        line.Stop();
+        std::filesystem::remove_all(folder);
+        state.SkipWithError("no pass completes at this speed and period");
+        return;
+    }
 
     int counted = 0;
     auto start = std::chrono::steady_clock::now();
@@ -67,7 +79,24 @@ void ScanPasses(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(ScanPasses)->Arg(30)->Arg(50)->Arg(100)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Line speed, timer period: at each speed the shortest periods that work and
+// one that does not.
+BENCHMARK(ScanPasses)
+    ->ArgNames({"bps", "timer_ms"})
+    ->Args({9600, 50})
+    ->Args({9600, 100})
+    ->Args({9600, 110})
+    ->Args({9600, 120})
+    ->Args({9600, 150})
+    ->Args({19200, 30})
+    ->Args({19200, 60})
+    ->Args({19200, 100})
+    ->Args({115200, 20})
+    ->Args({115200, 30})
+    ->Args({115200, 100})
+    ->Iterations(4)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 int main(int argc, char** argv)
 {

@@ -88,3 +88,30 @@ TEST_F(LineScanTest, SilentPlcOnTheLineNeverNotifies)
     EXPECT_EQ(client.offline, 0) << "added after Go";
     EXPECT_GE(stations.Log().Entries().size(), 4u) << "asked again every tick";
 }
+
+// The station's end of the line goes away and comes back on the same COM:
+// the scan finds it again by itself, without Go being touched, and the
+// passes resume.
+TEST_F(LineScanTest, AStationThatGoesAwayAndComesBackIsPolledAgain)
+{
+    stations.Add(1).Set(5, 55);
+    Start(14, {{1, 0, 15}});
+    for (int i = 0; i < 40 && onPlc.empty(); ++i)
+        nimbo::RunEventLoop(50);
+    ASSERT_FALSE(onPlc.empty());
+
+    line->Stop();
+    line.reset();
+    nimbo::RunEventLoop(600);
+    onPlc.clear();
+    nimbo::RunEventLoop(600);
+    EXPECT_TRUE(onPlc.empty()) << "no passes while the line is gone";
+
+    stations.Find(1)->Set(5, 56);
+    line = std::make_unique<plcsim::PtyServer>(stations, 14, folder);
+    line->Start();
+    for (int i = 0; i < 60 && onPlc.empty(); ++i)
+        nimbo::RunEventLoop(50);
+    EXPECT_FALSE(onPlc.empty()) << "polled again without touching Go";
+    EXPECT_EQ(server->comSer.registers[5], 56);
+}

@@ -26,7 +26,8 @@ namespace plcsim {
 
 class AtModem {
 public:
-    // speed is only what CONNECT reports; the line runs as fast as ever.
+    // speed is only what CONNECT reports; the line keeps the speed the
+    // master set on its port.
     // The stations must outlive the modem.
     explicit AtModem(StationSet& stations, int speed = 9600, ModemFaults faults = {});
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -89,6 +90,13 @@ int main(int argc, char** argv)
         if (station.faults != Faults{})
             std::fprintf(log, "station %d faults: %s\n", station.number, DescribeFaults(station.faults).c_str());
     }
+    if (options.random_one_in > 0) {
+        const RandomFaultRate rate{options.random_one_in, options.random_seed.value_or(std::random_device{}())};
+        stations.SetRandomFaults(rate);
+        // The seed is told so that a run worth a second look can be replayed.
+        std::fprintf(log, "random faults: about one exchange in %d, seed=%u\n", rate.one_in,
+                     static_cast<unsigned>(rate.seed));
+    }
     std::optional<AtModem> modem;
     if (options.modem) {
         modem.emplace(stations, options.modem->speed, options.modem->faults);
@@ -98,6 +106,7 @@ int main(int argc, char** argv)
 
     CatchStopSignals();
     PtyServer server(stations, options.com, options.devices_dir, modem ? &*modem : nullptr);
+    server.SetTiming(options.timing);
     try {
         server.Start();
     } catch (const std::exception& error) {

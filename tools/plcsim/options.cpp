@@ -100,6 +100,19 @@ std::vector<std::string_view> FourFields(std::string_view text, std::string_view
 }
 
 constexpr long long kMaxPeriodMs = 24LL * 3600 * 1000;
+constexpr long long kMaxTurnaroundMs = 10'000;
+
+// N[,seed=S]
+void ParseRandomFaults(std::string_view text, Options& options)
+{
+    const auto parts = Split(text, ',');
+    options.random_one_in = static_cast<int>(Number(parts[0], 1, 1'000'000, "--random-faults"));
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        if (!parts[i].starts_with("seed="))
+            Fail("--random-faults wants N[,seed=S], not '" + std::string(text) + "'");
+        options.random_seed = static_cast<std::uint32_t>(Number(parts[i].substr(5), 0, UINT32_MAX, "seed"));
+    }
+}
 
 }  // namespace
 
@@ -107,6 +120,7 @@ Options ParseCommandLine(const std::vector<std::string>& args)
 {
     Options options;
     bool com_given = false;
+    bool timing_given = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -119,6 +133,12 @@ Options ParseCommandLine(const std::vector<std::string>& args)
         if (name == "--help" || name == "-h") {
             options.help = true;
             return options;
+        }
+        if (name == "--no-pacing") {
+            if (has_value)
+                Fail("--no-pacing takes no value");
+            options.timing.paced = false;
+            continue;
         }
         if (!has_value) {
             if (i + 1 >= args.size())
@@ -149,6 +169,14 @@ Options ParseCommandLine(const std::vector<std::string>& args)
             if (options.modem)
                 Fail("--modem given twice");
             options.modem = ParseModem(value);
+        } else if (name == "--baud") {
+            options.timing.baud = static_cast<int>(Number(value, 50, 4000000, "--baud"));
+            timing_given = true;
+        } else if (name == "--turnaround") {
+            options.timing.turnaround_ms = static_cast<int>(Number(value, 0, kMaxTurnaroundMs, "--turnaround"));
+            timing_given = true;
+        } else if (name == "--random-faults") {
+            ParseRandomFaults(value, options);
         } else if (name == "--live") {
             options.live = value;
         } else if (name == "--log") {
@@ -162,6 +190,8 @@ Options ParseCommandLine(const std::vector<std::string>& args)
 
     if (!com_given)
         Fail("--com N is required");
+    if (!options.timing.paced && timing_given)
+        Fail("--no-pacing leaves no line time for --baud or --turnaround");
     if (options.stations.empty())
         options.stations.push_back({});
 
@@ -189,6 +219,7 @@ std::string UsageText()
     return "usage: plcsim --com N [--devices DIR] [--station S[,fault...]]... [--set S:R=V]...\n"
            "              [--counter S:R:STEP:PERIOD_MS]... [--blink S:R:BIT:PERIOD_MS]...\n"
            "              [--modem SPEED[,fault...]] [--live NAME] [--log FILE] [--duration SEC]\n"
+           "              [--baud N] [--turnaround MS] [--no-pacing] [--random-faults N[,seed=S]]\n"
            "\n"
            "Simulates PLC stations on a pseudo-terminal linked as COM<N> in the devices\n"
            "folder ($NIMBO_DEVICES, else ~/.config/nimbo/devices). Without --station,\n"
@@ -198,6 +229,14 @@ std::string UsageText()
            "                delay=MS endpass=BLOCKS\n"
            "values: decimal or 0x hex, may be negative\n"
            "--blink toggles the bit every PERIOD_MS; --counter adds STEP every PERIOD_MS\n"
+           "\n"
+           "Replies take the time a serial line would: 10 bits a byte at the speed the\n"
+           "master set on its port (9600 when it cannot be read), or at --baud N; the\n"
+           "first byte goes --turnaround MS (2) after the request, and a reply due while\n"
+           "another is going out follows it. --no-pacing sends replies at once.\n"
+           "--random-faults N puts one fault picked at random (badsum, wrongstation,\n"
+           "truncated, garbage, silent or delay=150) into about one exchange in N, the\n"
+           "same ones again with the same seed=S; the log names each.\n"
            "\n"
            "--modem puts a Hayes AT modem in front of the stations. The line starts in\n"
            "command mode: lines end in CR, LF or CR LF, no echo; AT... answers OK,\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/plcsim/faults.h"
+#include "tools/plcsim/line_timing.h"
 #include "tools/plcsim/modem_faults.h"
 
 namespace plcsim {
@@ -50,6 +51,9 @@ struct Options {
     std::vector<CounterOption> counters;
     std::vector<BlinkOption> blinks;
     std::optional<ModemOption> modem;  // set: the line starts in command mode
+    LineTiming timing;
+    int random_one_in = 0;  // 0: no faults at random
+    std::optional<std::uint32_t> random_seed;  // none: a fresh one every run
     std::string live;
     std::string log_file;  // empty: stderr
     double duration_s = 0;  // 0: until a signal

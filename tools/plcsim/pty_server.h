@@ -1,6 +1,7 @@
 // Puts a StationSet on a pseudo-terminal so that a master program opening
 // COM<n> in the devices folder talks to the simulated stations as it would
-// to a serial line. One thread serves the line from Start until Stop.
+// to a serial line, replies taking the time the line would give them. One
+// thread serves the line from Start until Stop.
 #pragma once
 
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "tools/plcsim/at_modem.h"
+#include "tools/plcsim/line_timing.h"
 #include "tools/plcsim/station_set.h"
 
 namespace plcsim {
@@ -30,6 +32,10 @@ public:
     // Stops serving and removes the link; safe to call more than once.
     void Stop();
 
+    // Before Start. Paced at the speed the master sets by default; the line
+    // notes in the stations' log each speed it paces at.
+    void SetTiming(const LineTiming& timing) { timing_ = timing; }
+
     const std::string& SlavePath() const { return slave_path_; }
     const std::string& LinkPath() const { return link_path_; }
 
@@ -38,15 +44,19 @@ private:
     void MakeLink();
     void CloseTerminal();
     void Serve();
+    int PacingSpeed();
 
     StationSet& stations_;
     AtModem* modem_;
+    LineTiming timing_;
+    std::string speed_note_;  // the last one logged, so a speed is told once
     std::string devices_dir_;
     std::string link_path_;
     std::string slave_path_;
     int master_fd_ = -1;
     // Held open so the master never sees a hang-up while no client has the
-    // port open, and so the raw settings survive between clients.
+    // port open, and so the raw settings survive between clients. The
+    // speed a client sets is read through it.
     int slave_fd_ = -1;
     bool linked_ = false;
     std::atomic<bool> stopping_{false};

@@ -72,6 +72,9 @@ std::string FormatEntry(const LogEntry& entry)
     case RequestKind::ModemAnswer:
         line += " modem -> " + Quoted(entry.text);
         break;
+    case RequestKind::Line:
+        line += " line: " + entry.text;
+        break;
     case RequestKind::Other:
         if (entry.command >= 0) {
             char text[16];
@@ -80,10 +83,13 @@ std::string FormatEntry(const LogEntry& entry)
         }
         break;
     }
+    std::string remark = entry.note;
+    if (!entry.injected.empty())
+        remark += (remark.empty() ? "" : ", ") + ("random fault " + entry.injected);
     if (!entry.answered)
-        line += " ignored: " + entry.note;
-    else if (!entry.note.empty())
-        line += " (" + entry.note + ")";
+        line += " ignored: " + remark;
+    else if (!remark.empty())
+        line += " (" + remark + ")";
     return line;
 }
 

@@ -14,7 +14,8 @@
 
 namespace plcsim {
 
-enum class RequestKind { Other, ReadBlock, WriteRegister, WriteBlock, ModemCommand, ModemAnswer };
+// Line: not a request but what the line itself has to say, e.g. its speed.
+enum class RequestKind { Other, ReadBlock, WriteRegister, WriteBlock, ModemCommand, ModemAnswer, Line };
 
 struct LogEntry {
     std::chrono::system_clock::time_point when;
@@ -23,14 +24,18 @@ struct LogEntry {
     RequestKind kind = RequestKind::Other;
     int reg = -1;
     std::vector<std::int32_t> values;
-    std::string text;  // a modem command line or answer, as on the line
+    std::string text;  // a modem command line or answer, as on the line; a line note
     bool answered = false;
     // Why it was ignored, or what was special about the answer.
     std::string note;
+    // The fault put into this exchange at random, as a station fault word
+    // ("badsum", "delay=150"...); empty for none.
+    std::string injected;
 };
 
-// One line, e.g. "12:03:04.567 st=1 write reg=301 value=50" or
-// "12:03:04.567 modem -> \"OK\\r\\n\"", local time.
+// One line, e.g. "12:03:04.567 st=1 write reg=301 value=50",
+// "12:03:04.567 modem -> \"OK\\r\\n\"" or "12:03:04.567 line: 9600 bit/s",
+// local time.
 std::string FormatEntry(const LogEntry& entry);
 
 class RequestLog {

@@ -38,6 +38,18 @@ std::vector<std::uint8_t> WriteEcho(std::uint8_t station, std::uint16_t reg, std
     return BuildFrame(station, kWriteEcho, data);
 }
 
+// A fault picked at random on top of the station's own.
+Faults Combined(Faults faults, const Faults& extra)
+{
+    faults.silent |= extra.silent;
+    faults.bad_checksum |= extra.bad_checksum;
+    faults.wrong_station |= extra.wrong_station;
+    faults.truncated |= extra.truncated;
+    faults.garbage |= extra.garbage;
+    faults.delay_ms += extra.delay_ms;
+    return faults;
+}
+
 }  // namespace
 
 Station& StationSet::Add(std::uint8_t number, Faults faults)
@@ -106,22 +118,28 @@ std::optional<Reply> StationSet::Answer(const ScannedFrame& scanned)
         entry.values.push_back(GetValue(&frame[at]));
 
     Station* station = Find(frame[1]);
+    Faults faults = station ? station->GetFaults() : Faults{};
     std::optional<Reply> reply;
-    if (!station)
+    if (!station) {
         entry.note = "other station";
-    else if (station->GetFaults().silent)
+    } else if (faults.silent) {
         entry.note = "silent";
-    else
-        reply = AnswerRequest(*station, entry, frame);
+    } else {
+        if (const auto fault = random_faults_.Next()) {
+            entry.injected = DescribeFaults(AsFaults(*fault));
+            faults = Combined(faults, AsFaults(*fault));
+        }
+        if (!faults.silent)
+            reply = AnswerRequest(*station, faults, entry, frame);
+    }
     entry.answered = reply.has_value();
     log_.Record(std::move(entry));
     return reply;
 }
 
-std::optional<Reply> StationSet::AnswerRequest(Station& station, LogEntry& entry,
+std::optional<Reply> StationSet::AnswerRequest(Station& station, const Faults& faults, LogEntry& entry,
                                                const std::vector<std::uint8_t>& frame)
 {
-    const Faults faults = station.GetFaults();
     const std::uint8_t number = station.Number();
     const std::uint16_t reg = static_cast<std::uint16_t>(entry.reg);
     std::vector<std::uint8_t> answer;
@@ -154,6 +172,7 @@ std::optional<Reply> StationSet::AnswerRequest(Station& station, LogEntry& entry
     case RequestKind::Other:
     case RequestKind::ModemCommand:
     case RequestKind::ModemAnswer:
+    case RequestKind::Line:
         return std::nullopt;
     }
     return Reply{faults.delay_ms, ShapeReply(faults, std::move(answer), kind)};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/plcsim/frame_scanner.h"
+#include "tools/plcsim/random_faults.h"
 #include "tools/plcsim/request_log.h"
 #include "tools/plcsim/station.h"
 
@@ -36,16 +37,23 @@ public:
     // True while the start of a request frame waits for the rest of it.
     bool CollectingFrame() const { return scanner_.Buffered() > 0; }
 
+    // About one exchange in rate.one_in (0: none) gets a fault picked at
+    // random on top of its station's own, named in the log entry. A silent
+    // one is a request lost on the line: nothing stored, nothing answered.
+    // Set it before the line is served.
+    void SetRandomFaults(RandomFaultRate rate) { random_faults_ = RandomFaultPicker(rate); }
+
     RequestLog& Log() { return log_; }
 
 private:
     std::optional<Reply> Answer(const ScannedFrame& frame);
-    std::optional<Reply> AnswerRequest(Station& station, LogEntry& entry,
+    std::optional<Reply> AnswerRequest(Station& station, const Faults& faults, LogEntry& entry,
                                        const std::vector<std::uint8_t>& frame);
 
     std::array<std::unique_ptr<Station>, 256> stations_;
     FrameScanner scanner_;
     RequestLog log_;
+    RandomFaultPicker random_faults_;
 };
 
 }  // namespace plcsim

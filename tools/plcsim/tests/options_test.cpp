@@ -71,6 +71,23 @@ TEST(CommandLine, ModemWithSpeedAndFaults)
     EXPECT_EQ(options.modem->faults, (ModemFaults{.no_carrier = true, .split_ms = 300}));
 }
 
+TEST(CommandLine, LineTimingAndRandomFaults)
+{
+    const Options plain = Parse({"--com", "1"});
+    EXPECT_TRUE(plain.timing.paced);
+    EXPECT_EQ(plain.random_one_in, 0);
+    const Options options = Parse({"--com", "1", "--baud", "19200", "--turnaround=5", "--random-faults", "20,seed=7"});
+    EXPECT_EQ(options.timing.baud, 19200);
+    EXPECT_EQ(options.timing.turnaround_ms, 5);
+    EXPECT_EQ(options.random_one_in, 20);
+    EXPECT_EQ(options.random_seed, 7u);
+    EXPECT_FALSE(Parse({"--com", "1", "--random-faults", "20"}).random_seed);
+    // A flag: the next word is not its value.
+    const Options unpaced = Parse({"--no-pacing", "--com", "1"});
+    EXPECT_FALSE(unpaced.timing.paced);
+    EXPECT_EQ(unpaced.com, 1);
+}
+
 TEST(CommandLine, MistakesAreRefused)
 {
     const std::vector<std::vector<std::string>> wrong = {
@@ -96,6 +113,14 @@ TEST(CommandLine, MistakesAreRefused)
         {"--com", "1", "--modem", "9600,busy"},
         {"--com", "1", "--modem", "9600,bareconnect,nocarrier"},
         {"--com", "1", "--modem", "9600", "--modem", "9600"},
+        {"--com", "1", "--baud", "49"},
+        {"--com", "1", "--turnaround", "-1"},
+        {"--com", "1", "--no-pacing=yes"},
+        {"--com", "1", "--no-pacing", "--baud", "9600"},
+        {"--com", "1", "--turnaround", "5", "--no-pacing"},
+        {"--com", "1", "--random-faults", "0"},
+        {"--com", "1", "--random-faults", "10,seed=x"},
+        {"--com", "1", "--random-faults", "10,sead=1"},
     };
     for (const auto& args : wrong) {
         std::string joined;

@@ -30,14 +30,11 @@ constexpr auto kReplyBound = std::chrono::seconds(2);
 // The master's end of the line, opened the way the kit's server opens a port.
 class LineClient {
 public:
-    explicit LineClient(const std::string& path) : fd_(open(path.c_str(), O_RDWR | O_NOCTTY))
+    explicit LineClient(const std::string& path, speed_t speed = B115200)
+        : fd_(open(path.c_str(), O_RDWR | O_NOCTTY))
     {
-        if (fd_ < 0)
-            return;
-        termios tio{};
-        tcgetattr(fd_, &tio);
-        cfmakeraw(&tio);
-        tcsetattr(fd_, TCSANOW, &tio);
+        if (fd_ >= 0)
+            SetSpeed(speed);
     }
     ~LineClient()
     {
@@ -45,6 +42,15 @@ public:
             close(fd_);
     }
     bool IsOpen() const { return fd_ >= 0; }
+
+    void SetSpeed(speed_t speed)
+    {
+        termios tio{};
+        tcgetattr(fd_, &tio);
+        cfmakeraw(&tio);
+        cfsetspeed(&tio, speed);
+        tcsetattr(fd_, TCSANOW, &tio);
+    }
 
     void Send(const Bytes& bytes) { ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
 
@@ -84,9 +90,10 @@ protected:
         std::error_code ignored;
         fs::remove_all(temp_, ignored);
     }
-    PtyServer& Serve(int com = 5, AtModem* modem = nullptr)
+    PtyServer& Serve(int com = 5, AtModem* modem = nullptr, LineTiming timing = {})
     {
         server_.emplace(stations_, com, devices_, modem);
+        server_->SetTiming(timing);
         server_->Start();
         return *server_;
     }
@@ -156,6 +163,83 @@ TEST_F(PtyServing, DelayedReplyIsNeverEarly)
     client.Send(test::WriteRequest(1, 1, 1));
     EXPECT_EQ(client.Receive(11).size(), 11u);
     EXPECT_GE(Clock::now() - sent, std::chrono::milliseconds(150));
+}
+
+// From the end of the request to the last byte of its reply.
+Clock::duration TimeExchange(LineClient& client, const Bytes& request, std::size_t reply_length)
+{
+    client.Send(request);
+    const auto sent = Clock::now();
+    EXPECT_EQ(client.Receive(reply_length).size(), reply_length);
+    return Clock::now() - sent;
+}
+
+using std::chrono::milliseconds;
+
+struct PacingCase {
+    const char* name;
+    speed_t master_speed;
+    LineTiming timing;
+    milliseconds at_least;
+    milliseconds below;  // several times the wire time, or what a wrong speed would give
+};
+void PrintTo(const PacingCase& c, std::ostream* os) { *os << c.name; }
+
+class ReplyPacing : public PtyServing, public ::testing::WithParamInterface<PacingCase> {};
+
+// A 72-byte block reply is 720 bits on the wire.
+TEST_P(ReplyPacing, BlockReplyTakesItsWireTime)
+{
+    const PacingCase& c = GetParam();
+    stations_.Add(1);
+    LineClient client(Serve(5, nullptr, c.timing).LinkPath(), c.master_speed);
+    const auto took = TimeExchange(client, test::ReadBlockRequest(1, 300), 72);
+    EXPECT_GE(took, c.at_least);
+    EXPECT_LT(took, c.below);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Line, ReplyPacing,
+    ::testing::Values(PacingCase{"9600 as the master set it", B9600, {}, milliseconds(70), kReplyBound},
+                      PacingCase{"115200 as the master set it", B115200, {}, milliseconds(6), milliseconds(50)},
+                      PacingCase{"turnaround", B115200, {.turnaround_ms = 100}, milliseconds(100), kReplyBound},
+                      PacingCase{"baud over the master's 1200", B1200, {.baud = 19200}, milliseconds(35),
+                                 milliseconds(300)},
+                      PacingCase{"no pacing at 1200", B1200, {.paced = false}, milliseconds(0), milliseconds(300)}));
+
+TEST_F(PtyServing, RepliesQueueOnTheLineOneAfterTheOther)
+{
+    Station& station = stations_.Add(1);
+    station.Set(300, 1);
+    station.Set(316, 2);
+    LineClient client(Serve().LinkPath(), B9600);
+    client.Send(test::Concat({test::ReadBlockRequest(1, 300), test::ReadBlockRequest(1, 316)}));
+    const auto sent = Clock::now();
+    const Bytes first = client.Receive(72);
+    const auto first_done = Clock::now() - sent;
+    const Bytes second = client.Receive(72);
+    const auto second_done = Clock::now() - sent;
+    ASSERT_EQ(first.size(), 72u);
+    ASSERT_EQ(second.size(), 72u);
+    EXPECT_EQ(GetValue(&first[7]), 1);
+    EXPECT_EQ(GetValue(&second[7]), 2);
+    EXPECT_GE(first_done, milliseconds(70));
+    EXPECT_GE(second_done, milliseconds(145));
+}
+
+TEST_F(PtyServing, PacingFollowsTheSpeedTheMasterChanges)
+{
+    stations_.Add(1);
+    LineClient client(Serve().LinkPath(), B115200);
+    TimeExchange(client, test::WriteRequest(1, 1, 1), 11);
+    client.SetSpeed(B19200);
+    EXPECT_GE(TimeExchange(client, test::ReadBlockRequest(1, 300), 72), milliseconds(35));
+    std::vector<std::string> notes;
+    for (const LogEntry& entry : stations_.Log().Entries()) {
+        if (entry.kind == RequestKind::Line)
+            notes.push_back(entry.text);
+    }
+    EXPECT_EQ(notes, (std::vector<std::string>{"115200 bit/s", "19200 bit/s"}));
 }
 
 TEST_F(PtyServing, ModemAnswersThenPassesFramesOnceConnected)

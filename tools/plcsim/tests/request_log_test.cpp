@@ -54,6 +54,19 @@ TEST(RequestLogLines, IgnoredSaysWhyAndNotesShowOnAnswers)
     EXPECT_EQ(FormatEntry(bad), "12:03:04.567 st=1 cmd=0x3b ignored: bad checksum");
 }
 
+TEST(RequestLogLines, RandomFaultsAndLineNotesAreNamed)
+{
+    LogEntry badsum = Entry(1, RequestKind::ReadBlock, 316, {}, true, "end of pass");
+    badsum.injected = "badsum";
+    EXPECT_EQ(FormatEntry(badsum), "12:03:04.567 st=1 read reg=316 (end of pass, random fault badsum)");
+    LogEntry lost = Entry(1, RequestKind::WriteRegister, 5, {1}, false);
+    lost.injected = "silent";
+    EXPECT_EQ(FormatEntry(lost), "12:03:04.567 st=1 write reg=5 value=1 ignored: random fault silent");
+    LogEntry speed = Entry(-1, RequestKind::Line, -1, {}, true);
+    speed.text = "9600 bit/s";
+    EXPECT_EQ(FormatEntry(speed), "12:03:04.567 line: 9600 bit/s");
+}
+
 TEST(RequestLogLines, MillisecondsKeepLeadingZeros)
 {
     LogEntry entry = Entry(1, RequestKind::ReadBlock, 0, {}, true);
