@@ -1,0 +1,174 @@
+// The server against stations that misbehave at random: paced simulated
+// PLCs on a pseudo-terminal inject a fault (bad checksum, wrong station,
+// truncated reply, garbage before the frame, silence, a delay past the
+// tick) into about one exchange in ten. After every completed pass each
+// register of that PLC in the server's image must hold a value the station
+// really held. Reports the exchanges, the faults injected, the passes
+// completed, the values applied that no station held (must be none) and
+// the longest time a PLC went without a completed pass. A crash ends the
+// run without a report.
+//
+//   fault_soak [--exchanges N] [--one-in N] [--seed S]   (100000, 10, 1)
+#include "platform/winuser.h"
+#include "server/NimboCtrl.h"
+#include "tools/plcsim/pty_server.h"
+#include "tools/plcsim/station_set.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace {
+
+constexpr int kPlcs = 4;
+constexpr int kBlocks = 2;  // two blocks a pass, so a fault can strike mid-pass
+constexpr int kRegisters = kBlocks * 16;
+constexpr int kCom = 22;
+constexpr int kTimerMs = 20;
+
+// A register's value names its PLC and register in the high half and the
+// station's generation in the low half, so a value from another PLC, another
+// register or no station at all is told from a real one.
+std::int32_t Held(int plc, int reg, int generation)
+{
+    return static_cast<std::int32_t>(((plc * 256 + reg) << 16) | (generation & 0xFFFF));
+}
+
+long long Arg(int argc, char** argv, const char* name, long long fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return std::atoll(argv[i + 1]);
+    return fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const long long exchanges = Arg(argc, argv, "--exchanges", 100000);
+    const int oneIn = static_cast<int>(Arg(argc, argv, "--one-in", 10));
+    const auto seed = static_cast<std::uint32_t>(Arg(argc, argv, "--seed", 1));
+
+    char pattern[] = "/tmp/nimbo-faults-XXXXXX";
+    const std::string folder = mkdtemp(pattern);
+    setenv("NIMBO_DEVICES", folder.c_str(), 1);
+    plcsim::StationSet stations;
+    int generation[kPlcs + 1] = {};
+    for (int p = 1; p <= kPlcs; ++p) {
+        plcsim::Station& station = stations.Add(static_cast<std::uint8_t>(p));
+        for (int r = 0; r < kRegisters; ++r)
+            station.Set(static_cast<std::uint16_t>(p * 100 + r), Held(p, r, 0));
+    }
+    stations.SetRandomFaults(plcsim::RandomFaultRate{oneIn, seed});
+
+    // Counted on the line's thread as the stations hear each request.
+    std::atomic<long long> requests{0};
+    std::mutex faultsLock;
+    std::map<std::string, long long> injected;
+    stations.Log().SetListener([&](const plcsim::LogEntry& entry) {
+        if (entry.kind != plcsim::RequestKind::ReadBlock)
+            return;
+        ++requests;
+        if (!entry.injected.empty()) {
+            std::lock_guard<std::mutex> hold(faultsLock);
+            ++injected[entry.injected];
+        }
+    });
+    plcsim::PtyServer line(stations, kCom, folder);
+    line.Start();
+
+    CNimboCtrl server;
+    server.ResetProperties();
+    server.CreateControlWindow(0, 0, 0);
+
+    using Clock = std::chrono::steady_clock;
+    long long passes = 0;
+    long long foreign = 0;
+    Clock::time_point lastPass[kPlcs + 1];
+    double longestGap = 0;
+    int longestGapPlc = 0;
+    const Clock::time_point begin = Clock::now();
+    std::fill(std::begin(lastPass), std::end(lastPass), begin);
+
+    // A pass closed: every register of it must hold a value its station held
+    // (this generation or an earlier one); then the station moves on, so the
+    // next pass reads new values.
+    server.SetEventSink([&](DISPID, const std::string&, const DispArgs& args) {
+        const int plc = args.empty() ? 0 : args[0].AsLong();
+        if (plc < 1 || plc > kPlcs)
+            return;
+        ++passes;
+        const Clock::time_point now = Clock::now();
+        const double gap = std::chrono::duration<double>(now - lastPass[plc]).count();
+        if (gap > longestGap) {
+            longestGap = gap;
+            longestGapPlc = plc;
+        }
+        lastPass[plc] = now;
+        const std::int32_t* image = server.comSer.GetRegisters();
+        for (int r = 0; r < kRegisters; ++r) {
+            const std::int32_t v = image[plc * 100 + r];
+            const bool held = (v >> 16) == plc * 256 + r && (v & 0xFFFF) <= (generation[plc] & 0xFFFF);
+            foreign += held ? 0 : 1;
+        }
+        ++generation[plc];
+        plcsim::Station* station = stations.Find(plc);
+        for (int r = 0; r < kRegisters; ++r)
+            station->Set(static_cast<std::uint16_t>(plc * 100 + r), Held(plc, r, generation[plc]));
+    });
+
+    server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(kCom));
+    server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(115200));
+    server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(kTimerMs));
+    for (int p = 1; p <= kPlcs; ++p) {
+        server.PutProperty(DISPID_NIMBO_PLCENABLED1 + p - 1, {}, Variant::Long(1));
+        server.PutProperty(DISPID_NIMBO_PLCSTART1 + p - 1, {}, Variant::Long(p * 100));
+        server.PutProperty(DISPID_NIMBO_PLCSTOP1 + p - 1, {}, Variant::Long(p * 100 + kRegisters - 1));
+    }
+    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
+
+    long long reported = 0;
+    while (requests < exchanges) {
+        nimbo::RunEventLoop(500);
+        stations.Log().Clear();
+        if (requests - reported >= 10000) {
+            reported = requests;
+            std::printf("  %lld exchanges, %lld passes\n", reported, passes);
+            std::fflush(stdout);
+        }
+    }
+    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
+    line.Stop();
+    const double ran = std::chrono::duration<double>(Clock::now() - begin).count();
+    for (int p = 1; p <= kPlcs; ++p)
+        if (const double gap = std::chrono::duration<double>(Clock::now() - lastPass[p]).count(); gap > longestGap) {
+            longestGap = gap;
+            longestGapPlc = p;
+        }
+
+    long long faults = 0;
+    std::string kinds;
+    for (const auto& [kind, count] : injected) {
+        faults += count;
+        kinds += " " + kind + "=" + std::to_string(count);
+    }
+    std::printf("exchanges: %lld in %.0f s (115200 bit/s, timer %d ms, %d PLCs of %d registers)\n",
+                requests.load(), ran, kTimerMs, kPlcs, kRegisters);
+    std::printf("faults injected: %lld (one in %.1f):%s\n", faults, faults ? double(requests) / faults : 0.0,
+                kinds.c_str());
+    std::printf("passes completed: %lld\n", passes);
+    std::printf("values applied that no station held: %lld\n", foreign);
+    std::printf("longest without a completed pass: %.2f s (PLC %d)\n", longestGap, longestGapPlc);
+    std::printf("crashes: none (the run completed)\n");
+    std::filesystem::remove_all(folder);
+    return foreign == 0 ? 0 : 1;
+}
