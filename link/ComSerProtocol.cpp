@@ -259,7 +259,10 @@ void CComSer::DispatchReply()
     int reg = RegisterNumberAt(&frame[4]);
     switch (frame[3]) {
     case kReplyEndOfPass:
-        nextRegister = rangeLast + 1;
+        // Past the range, so that the PollNext that follows closes the pass;
+        // a stop entry at the top of the integers must not overflow, and
+        // anything past the line's numbers closes the pass as well.
+        nextRegister = rangeLast < kLastLineRegister ? rangeLast + 1 : kLastLineRegister + 1;
         break;
     case kReplyWrite:
     case kReplyWriteAlt:

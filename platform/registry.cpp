@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cctype>
 #include <cstring>
 #include <dlfcn.h>
 #include <filesystem>
@@ -23,10 +24,19 @@ std::string GuidToString(const GUID& g)
     return text;
 }
 
+// Exactly the registry's form: braces, hexadecimal digits in groups of
+// 8-4-4-4-12, and nothing else (scanf alone would take a sign or a blank
+// inside a group).
 bool GuidFromString(const std::string& text, GUID* g)
 {
     unsigned d1 = 0, d2 = 0, d3 = 0, b[8] = {};
     int used = 0;
+    static const char kShape[] = "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}";
+    if (text.size() != sizeof kShape - 1)
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (kShape[i] == 'x' ? !std::isxdigit(static_cast<unsigned char>(text[i])) : text[i] != kShape[i])
+            return false;
     if (text.size() != 38 ||
         std::sscanf(text.c_str(), "{%8x-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}%n", &d1, &d2, &d3, &b[0], &b[1], &b[2],
                     &b[3], &b[4], &b[5], &b[6], &b[7], &used) != 11 ||
@@ -91,11 +101,15 @@ nimbo::RegistrationStore nimbo::RegistrationStore::Open(const std::string& path)
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')
             continue;
+        // Every field counts, an empty last one too.
         std::vector<std::string> f;
-        std::stringstream fields(line);
-        std::string field;
-        while (std::getline(fields, field, '\t'))
-            f.push_back(field);
+        for (std::size_t from = 0;;) {
+            const std::size_t tab = line.find('\t', from);
+            f.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+            if (tab == std::string::npos)
+                break;
+            from = tab + 1;
+        }
         if (f.size() != 6)
             continue;
         RegisteredClass c;

@@ -128,3 +128,17 @@ TEST_F(LinkTest, ARangeStartingPastTheLinesNumbersAsksNothing)
     EXPECT_EQ(port->lastDrop, LINK_DROP_REGISTER_NOT_ON_LINE);
     EXPECT_EQ(port->plcStatus[0], 2) << "no pass closes without a reply";
 }
+
+// A stop entry at the top of the integers (stored unchecked, loaded from a
+// form) still lets an end-of-pass reply close the pass.
+TEST_F(LinkTest, EndOfPassOnARangeEndingAtTheTopOfTheIntegers)
+{
+    OpenWith(1, 0, INT32_MAX);
+    port->NextPlc();
+    auto end = MakeFrame(1, 0x80);
+    end.insert(end.begin(), 0x00);
+    port->expectedLength = static_cast<std::int32_t>(end.size());
+    line->Deliver(end);
+    EXPECT_EQ(port->ReceiveStep(), 1);
+    EXPECT_EQ(LastRequestedRegister(), 0);
+}

@@ -15,7 +15,9 @@ TEST(Guids, TextRoundTripAndBadTexts)
     ASSERT_TRUE(GuidFromString("{0be35201-8f91-11ce-9de3-00aa004bb851}", &back));
     EXPECT_TRUE(back == g);
     for (const char* bad : {"", "{0BE35201-8F91-11CE-9DE3-00AA004BB85}", "0BE35201-8F91-11CE-9DE3-00AA004BB851",
-                            "{0BE35201-8F91-11CE-9DE3-00AA004BB851}x", "{XBE35201-8F91-11CE-9DE3-00AA004BB851}"})
+                            "{0BE35201-8F91-11CE-9DE3-00AA004BB851}x", "{XBE35201-8F91-11CE-9DE3-00AA004BB851}",
+                            "{0BE35201-8F91-11CE-9DE3-00AA004BB8+1}", "{0BE35201-8F91-11CE-9DE3-00AA004BB8 1}",
+                            "{0BE35201-8F91-11CE-+DE3-00AA004BB851}"})
         EXPECT_FALSE(GuidFromString(bad, &back)) << bad;
 }
 
@@ -74,4 +76,15 @@ TEST_F(StoreTest, UnknownClassesAndBrokenEntriesSayWhy)
     EXPECT_NE(error.find("bad class identifier"), std::string::npos) << error;
     EXPECT_EQ(nimbo::CreateControl("GONELib.Gone", &error), nullptr);
     EXPECT_NE(error.find("cannot load /no/such/lib.so"), std::string::npos) << error;
+}
+
+TEST_F(StoreTest, AnEntryWithAnEmptyLastFieldSurvivesASaveAndReopen)
+{
+    auto store = nimbo::RegistrationStore::Open();
+    store.Put({"{00000000-0000-0000-0000-000000000003}", nimbo::ClassKind::Control, "E.Ctrl.1", "ELib.E", "E", ""});
+    std::string error;
+    ASSERT_TRUE(store.Save(&error)) << error;
+    auto reread = nimbo::RegistrationStore::Open();
+    ASSERT_NE(reread.Find("E.Ctrl.1"), nullptr);
+    EXPECT_EQ(reread.Find("E.Ctrl.1")->library, "");
 }
