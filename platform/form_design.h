@@ -56,6 +56,11 @@ struct FormDesign {
 // Reads and checks the whole file: syntax, names, values, classes.
 bool ParseForm(const std::string& text, const std::string& file, FormDesign* out, std::string* error);
 
+// Form files come from users. Sizes are 0..kMaxTwips and positions within
+// kMaxTwips either way: 32767 pixels, Qt's own widget limit, and far enough
+// from INT_MAX that position plus size in pixels cannot overflow.
+inline constexpr int kMaxTwips = 32767 * 15;
+
 int TwipsToPixels(int twips);
 
 // ---- standard controls (form_standard.cpp)

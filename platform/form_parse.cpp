@@ -258,6 +258,8 @@ bool Parser::FormProperty(int line, const std::string& text, std::string* error)
     if (key == "ClientWidth" || key == "ClientHeight") {
         if (value.Type() != VT_I4 || value.AsLong() <= 0)
             return Fail(line, key + " is a number of twips above 0", error);
+        if (value.AsLong() > kMaxTwips)
+            return Fail(line, key + " is at most " + std::to_string(kMaxTwips) + " twips", error);
         (key == "ClientWidth" ? form_->clientWidth : form_->clientHeight) = value.AsLong();
         return true;
     }
@@ -281,8 +283,15 @@ bool Parser::ControlProperty(int line, const std::string& text, std::string* err
     if (place) {
         if (value.Type() != VT_I4)
             return Fail(line, key + " is a number of twips", error);
-        if ((key == "Width" || key == "Height") && value.AsLong() < 0)
+        const bool size = key == "Width" || key == "Height";
+        if (size && value.AsLong() < 0)
             return Fail(line, key + " must not be negative", error);
+        if (size && value.AsLong() > kMaxTwips)
+            return Fail(line, key + " is at most " + std::to_string(kMaxTwips) + " twips", error);
+        if (!size && (value.AsLong() < -kMaxTwips || value.AsLong() > kMaxTwips))
+            return Fail(line, key + " is between " + std::to_string(-kMaxTwips) + " and " + std::to_string(kMaxTwips) +
+                                  " twips",
+                        error);
         *place = value.AsLong();
         return true;
     }

@@ -1,25 +1,54 @@
 #!/usr/bin/env bash
 # Installs what the kit needs from Debian when it is missing, then configures
-# and builds into build/. Quick when everything is already there.
+# and builds into build/ (or $NIMBO_BUILD_DIR). Quick when everything is
+# already there. Fails when the configure or the build fails.
+#
+# NIMBO_SKIP_PACKAGES=1 skips the package step, for a machine without apt or
+# sudo where the packages below were installed by hand.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build=${NIMBO_BUILD_DIR:-build}
 
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-liberation2 fontconfig)
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+if [ "${NIMBO_SKIP_PACKAGES:-0}" != 1 ] && command -v dpkg-query >/dev/null; then
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "setup: cannot install ${missing[*]} without root or sudo;" \
+           "install them by hand and run again with NIMBO_SKIP_PACKAGES=1" >&2
+      exit 1
+    fi
+    sudo="sudo"
+  fi
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Configured again whenever the build folder is not complete (a configure
+# that failed half way leaves a cache but no build files).
+if [ ! -f "$build/CMakeCache.txt" ] || [ ! -f "$build/Makefile" ]; then
+  if ! cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$build.configure.log" 2>&1; then
+    cat "$build.configure.log" >&2
+    rm -f "$build/CMakeCache.txt"
+    echo "setup: configure failed" >&2
+    exit 1
+  fi
+  rm -f "$build.configure.log"
 fi
-cmake --build build -j"$(nproc)" 2>&1 | grep -E 'error|warning:|Error' || true
-test "${PIPESTATUS[0]}" -eq 0
+log=$(mktemp /tmp/nimbo-build-XXXXXX.log)
+status=0
+cmake --build "$build" -j"$(nproc)" >"$log" 2>&1 || status=$?
+grep -E 'error|warning:|Error' "$log" || true
+rm -f "$log"
+if [ "$status" -ne 0 ]; then
+  echo "setup: build failed" >&2
+  exit "$status"
+fi

@@ -41,6 +41,33 @@ TEST(FormParse, BadValues)
     EXPECT_EQ(ErrorOf("Form F\n  Left = 10\nEnd\n"), "t.form:2: a Form has no property 'Left'");
 }
 
+struct OutOfRange {
+    const char* text;
+    const char* error;
+};
+
+class FormParseRange : public testing::TestWithParam<OutOfRange> {};
+
+TEST_P(FormParseRange, IsRefusedAtItsLine)
+{
+    EXPECT_EQ(ErrorOf(GetParam().text), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SizesAndPlaces, FormParseRange,
+    testing::Values(
+        OutOfRange{"Form F\n  ClientWidth = 2000000000\nEnd\n", "t.form:2: ClientWidth is at most 491505 twips"},
+        OutOfRange{"Form F\n  Caption = \"x\"\n  ClientHeight = 100000000\nEnd\n",
+                   "t.form:3: ClientHeight is at most 491505 twips"},
+        OutOfRange{"Form F\n  ClientWidth = 491506\nEnd\n", "t.form:2: ClientWidth is at most 491505 twips"},
+        OutOfRange{"Form F\n  ClientWidth = -5\nEnd\n", "t.form:2: ClientWidth is a number of twips above 0"},
+        OutOfRange{"Form F\n  Begin L1 Label\n    Width = 2000000000\n  End\nEnd\n",
+                   "t.form:3: Width is at most 491505 twips"},
+        OutOfRange{"Form F\n  Begin L1 Label\n    Top = 0\n    Left = 2000000000\n  End\nEnd\n",
+                   "t.form:4: Left is between -491505 and 491505 twips"},
+        OutOfRange{"Form F\n  Begin L1 Label\n    Top = -491506\n  End\nEnd\n",
+                   "t.form:3: Top is between -491505 and 491505 twips"}));
+
 TEST(FormParse, StandardControlsTakeOnlyTheirOwnProperties)
 {
     EXPECT_EQ(ErrorOf("Form F\n  Begin L1 Label\n    Text = \"x\"\n  End\nEnd\n"),

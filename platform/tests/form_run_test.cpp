@@ -268,6 +268,19 @@ End
     EXPECT_GT(label.right - label.left, 0) << "a control with no size gets a usual one";
 }
 
+TEST(FormRun, SizesAndPlacesAtTheLimitsAreBuilt)
+{
+    auto form = Open("Form F\n  ClientWidth = 491505\n  ClientHeight = 1500\n"
+                     "  Begin L1 Label\n    Left = -491505\n    Width = 491505\n  End\nEnd\n");
+    ASSERT_TRUE(form);
+    RECT client{};
+    ASSERT_TRUE(GetClientRect(form->Window(), &client));
+    EXPECT_EQ(client.right, 32767);
+    const RECT label = PlaceInForm(*form, "L1");
+    EXPECT_EQ(label.left, -32767);
+    EXPECT_EQ(label.right, 0);
+}
+
 TEST(FormRun, CenteredOnTheScreen)
 {
     auto form = Open("Form F\n  ClientWidth = 3000\n  ClientHeight = 1500\n  StartUpPosition = center\nEnd\n");
