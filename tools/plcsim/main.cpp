@@ -34,6 +34,8 @@ void CatchStopSignals()
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal must not leave the link behind either.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 std::string Usage()

@@ -91,15 +91,7 @@ void PtyServer::Stop()
     stopping_ = true;
     if (thread_.joinable())
         thread_.join();
-    if (linked_) {
-        linked_ = false;
-        // Another simulator may have taken the name over since; leave its link be.
-        std::error_code error;
-        if (fs::is_symlink(fs::symlink_status(link_path_, error)) &&
-            fs::read_symlink(link_path_, error) == fs::path(slave_path_)) {
-            fs::remove(link_path_, error);
-        }
-    }
+    claim_.Release();
     CloseTerminal();
 }
 
@@ -129,13 +121,7 @@ void PtyServer::OpenTerminal()
 void PtyServer::MakeLink()
 {
     fs::create_directories(devices_dir_);
-    const fs::file_status status = fs::symlink_status(link_path_);
-    if (fs::is_symlink(status))
-        fs::remove(link_path_);
-    else if (fs::exists(status))
-        throw std::runtime_error(link_path_ + " exists and is not a symlink; not replacing it");
-    fs::create_symlink(slave_path_, link_path_);
-    linked_ = true;
+    claim_.Take(link_path_, slave_path_);
 }
 
 void PtyServer::CloseTerminal()

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "tools/plcsim/at_modem.h"
+#include "tools/plcsim/com_claim.h"
 #include "tools/plcsim/line_timing.h"
 #include "tools/plcsim/station_set.h"
 
@@ -25,9 +26,9 @@ public:
     PtyServer(const PtyServer&) = delete;
     PtyServer& operator=(const PtyServer&) = delete;
 
-    // Opens the terminal, makes the COM link (refusing to replace anything
-    // but a symlink) and starts serving. Throws std::system_error or
-    // std::runtime_error, leaving nothing behind.
+    // Opens the terminal, makes the COM link (replacing only what a dead
+    // simulator left, see ComClaim) and starts serving. Throws
+    // std::system_error or std::runtime_error, leaving nothing behind.
     void Start();
     // Stops serving and removes the link; safe to call more than once.
     void Stop();
@@ -58,7 +59,7 @@ private:
     // port open, and so the raw settings survive between clients. The
     // speed a client sets is read through it.
     int slave_fd_ = -1;
-    bool linked_ = false;
+    ComClaim claim_;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
 };

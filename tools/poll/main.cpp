@@ -7,8 +7,15 @@
 #include "platform/serial_device.h"
 #include "tools/poll/poll_options.h"
 
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -85,6 +92,22 @@ int WriteOne(CComSer& port, const PollOptions& o)
     return kNoAnswer;
 }
 
+// Where COM<n> in the folder links to, when that is nowhere: a simulator
+// killed outright leaves its link behind, and "no such file" would not say so.
+std::optional<std::string> DanglingTarget(const std::string& link)
+{
+    struct stat st {};
+    if (lstat(link.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return std::nullopt;
+    if (stat(link.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR))
+        return std::nullopt;
+    char target[PATH_MAX];
+    const ssize_t n = readlink(link.c_str(), target, sizeof target);
+    if (n < 0)
+        return std::nullopt;
+    return std::string(target, static_cast<std::size_t>(n));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -105,6 +128,14 @@ int main(int argc, char** argv)
     port->plcEnabled[o.plc - 1] = 1;
     port->plcStart[o.plc - 1] = first;
     port->plcStop[o.plc - 1] = last;
+    const std::string folder = nimbo::SerialDevicesFolder();
+    if (auto target = DanglingTarget(folder + "/COM" + std::to_string(o.com))) {
+        std::fprintf(stderr,
+                     "nimbo-poll: COM%d: the link in %s points at %s, which does not exist (a simulator that was "
+                     "killed?)\n",
+                     o.com, folder.c_str(), target->c_str());
+        return kBadPortOrArguments;
+    }
     if (!port->Open(4096, 4096, 0)) {
         std::fprintf(stderr, "nimbo-poll: cannot open COM%d: %s\n", o.com, nimbo::LastSerialOpenFailure().c_str());
         return kBadPortOrArguments;

@@ -280,13 +280,43 @@ TEST_F(PtyServing, DestructionAloneRemovesTheLink)
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 }
 
-TEST_F(PtyServing, StaleLinkIsReplaced)
+TEST_F(PtyServing, ComOfARunningSimulatorIsRefused)
+{
+    stations_.Add(1);
+    PtyServer& first = Serve();
+    PtyServer second(stations_, 5, devices_);
+    try {
+        second.Start();
+        ADD_FAILURE() << "second simulator took COM5";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("running plcsim (pid " + std::to_string(getpid()) + ")"),
+                  std::string::npos)
+            << error.what();
+    }
+    second.Stop();
+    EXPECT_EQ(fs::read_symlink(first.LinkPath()), fs::path(first.SlavePath()));
+}
+
+// A link plcsim did not leave is someone's mapping, even one into /dev/pts.
+TEST_F(PtyServing, LinkNotLeftBySimulatorIsNeverReplaced)
 {
     fs::create_directories(devices_);
-    fs::create_symlink("/nonexistent/pts/99", devices_ + "/COM5");
     stations_.Add(1);
-    PtyServer& server = Serve();
-    EXPECT_EQ(fs::read_symlink(server.LinkPath()), fs::path(server.SlavePath()));
+    for (const char* target : {"/dev/ttyUSB0", "/dev/pts/4242"}) {
+        SCOPED_TRACE(target);
+        fs::create_symlink(target, devices_ + "/COM5");
+        server_.emplace(stations_, 5, devices_);
+        try {
+            server_->Start();
+            ADD_FAILURE() << "the link was replaced";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find(std::string("COM5 -> ") + target), std::string::npos)
+                << error.what();
+        }
+        server_.reset();
+        EXPECT_EQ(fs::read_symlink(devices_ + "/COM5"), fs::path(target));
+        fs::remove(devices_ + "/COM5");
+    }
 }
 
 TEST_F(PtyServing, RegularFileInTheWayIsLeftAloneAndStartFails)

@@ -21,10 +21,11 @@ struct RunResult {
     std::string out;
 };
 
-RunResult RunCommand(const std::string& command)
+// with_errors: stderr is captured into out as well.
+RunResult RunCommand(const std::string& command, bool with_errors = false)
 {
     RunResult r;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen((command + (with_errors ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
     if (!pipe)
         return r;
     char buf[256];
@@ -137,6 +138,16 @@ TEST_F(LineTest, PollerExitStatusSaysWhatWentWrong)
     EXPECT_EQ(RunCommand(Poll("--com 7 --plc 33 --range 0:15")).status, 2);
     EXPECT_EQ(RunCommand(Poll("--com 7 --plc 1")).status, 2);
     EXPECT_EQ(RunCommand(Poll("--com 7 --plc 1 --range 5")).status, 2);
+}
+
+TEST_F(LineTest, PollerNamesALinkLeftByAKilledSimulator)
+{
+    const std::string target = folder + "/pts-gone";
+    std::filesystem::create_symlink(target, folder + "/COM9");
+    RunResult r = RunCommand(Poll("--com 9 --plc 1 --range 0:15"), true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "nimbo-poll: COM9: the link in " + folder + " points at " + target +
+                         ", which does not exist (a simulator that was killed?)\n");
 }
 
 TEST_F(LineTest, PlcThirtyTwoIsReadButNeverWritten)
