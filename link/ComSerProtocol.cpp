@@ -278,6 +278,14 @@ void CComSer::DispatchReply()
             lastDrop = LINK_DROP_BLOCK_OUTSIDE_IMAGE;
             break;
         }
+        // Only this PLC's own registers: a block from outside its range is a
+        // stale or misaddressed reply (another station's frame under this
+        // number), and following it would read the station outside its range
+        // into cells of other PLCs. The same block is asked again.
+        if (reg < rangeFirst || reg > rangeLast) {
+            lastDrop = LINK_DROP_BLOCK_OUTSIDE_RANGE;
+            break;
+        }
         SwapLongs(&registers[reg], &frame[6], kBlockSize);
         nextRegister = reg + kBlockSize;
         break;

@@ -142,3 +142,17 @@ TEST_F(LinkTest, EndOfPassOnARangeEndingAtTheTopOfTheIntegers)
     EXPECT_EQ(port->ReceiveStep(), 1);
     EXPECT_EQ(LastRequestedRegister(), 0);
 }
+
+// A block under this PLC's number but for a register outside its range (a
+// stale or misaddressed reply) is not applied and does not move the scan.
+TEST_F(LinkTest, ABlockFromOutsideTheRangeIsNotFollowed)
+{
+    OpenWith(2, 200, 231);
+    port->registers[100] = 7;
+    port->NextPlc();
+    line->Deliver(BlockReply(2, 100, 5));
+    EXPECT_EQ(port->ReceiveStep(), 0);
+    EXPECT_EQ(port->registers[100], 7);
+    EXPECT_EQ(port->lastDrop, LINK_DROP_BLOCK_OUTSIDE_RANGE);
+    EXPECT_EQ(LastRequestedRegister(), 200) << "the same block is asked again";
+}
