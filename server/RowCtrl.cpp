@@ -7,7 +7,6 @@
 #include "server/NimboResources.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +21,6 @@ std::string Number(std::int32_t value) { return std::to_string(value); }
 // what a table entry holds are clamped rather than wrapped.
 std::int32_t LeadingInteger(const std::string& text)
 {
-    errno = 0;
     const long long value = std::strtoll(text.c_str(), nullptr, 10);
     return static_cast<std::int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
