@@ -26,6 +26,7 @@ enum LinkDrop : std::int32_t {
     LINK_DROP_NO_PLC_ENABLED = 4,          // the scan found no PLC to poll and stays idle
     LINK_DROP_REGISTER_NOT_ON_LINE = 5,    // a write for a register number wider than the line's 16 bits
     LINK_DROP_BLOCK_OUTSIDE_RANGE = 6,     // a block reply for a register outside the current PLC's range
+    LINK_DROP_FRAME_INCOMPLETE = 7,        // a reply frame found before all its bytes arrived
 };
 
 class NIMBO_LINK_API CComSer : public CObject {
@@ -110,6 +111,7 @@ inline const char* LinkDropText(std::int32_t reason)
     case LINK_DROP_NO_PLC_ENABLED: return "no PLC enabled, scan idle";
     case LINK_DROP_REGISTER_NOT_ON_LINE: return "register number does not fit the line's 16 bits, not sent";
     case LINK_DROP_BLOCK_OUTSIDE_RANGE: return "block reply outside the current PLC's range";
+    case LINK_DROP_FRAME_INCOMPLETE: return "reply frame taken before all its bytes arrived";
     default: return "unknown";
     }
 }

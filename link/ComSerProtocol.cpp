@@ -215,11 +215,16 @@ void CComSer::CheckReply()
 
     // A frame at the very first byte, without the leading 0x00: shift it up
     // one place so that both forms look alike from here on.
+    // Bytes of the reply really received, counted from rxBuffer[0] as it is
+    // moved about below; the rest of the buffer is the zeros left by the last
+    // clearing, not the line's.
+    int received = rxCount < kBufferSize ? rxCount : kBufferSize;
     if (stationMatches && rxBuffer[0] == kStartOfFrame && rxBuffer[1] == station) {
         int length = rxBuffer[2];
         int moved = length + 1 < kBufferSize ? length + 1 : kBufferSize - 1;
         std::memmove(&rxBuffer[1], &rxBuffer[0], moved);
         rxBuffer[0] = 0x00;
+        received += 1;
     }
 
     for (int i = 0; stationMatches && i < kSearchWindow; ++i) {
@@ -233,6 +238,7 @@ void CComSer::CheckReply()
                 return;
             }
             std::memmove(&rxBuffer[0], &rxBuffer[i], moved);
+            received -= i;
         }
         break;
     }
@@ -242,7 +248,12 @@ void CComSer::CheckReply()
         // The frame must hold at least the start, station, length, command
         // and checksum, and its checksum byte must lie inside the buffer.
         if (length >= 5 && length < kBufferSize) {
-            if (ReceiveChecksum(length) == rxBuffer[length])
+            // A frame found late in the buffer may not have arrived whole:
+            // its missing tail would read as zeros, and now and then those
+            // zeros even pass the one-byte checksum. Only a whole frame counts.
+            if (length + 1 > received)
+                lastDrop = LINK_DROP_FRAME_INCOMPLETE;
+            else if (ReceiveChecksum(length) == rxBuffer[length])
                 DispatchReply();
         } else {
             lastDrop = LINK_DROP_FRAME_PAST_BUFFER;

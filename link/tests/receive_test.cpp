@@ -67,6 +67,26 @@ TEST_F(ReceiveTest, FrameAfterGarbageIsFoundWithinTheSearchWindow)
     EXPECT_EQ(port->registers[32], 0) << "a frame starting past position 79 is not looked for";
 }
 
+TEST_F(ReceiveTest, FrameWhoseTailHasNotArrivedIsNotApplied)
+{
+    // Eight bytes of noise, then a reply cut short so that 72 bytes are in:
+    // the missing tail (checksum included) would read as zeros. One data byte
+    // is chosen so that the bytes present sum to zero, the case a one-byte
+    // checksum cannot tell.
+    std::vector<BYTE> bytes(8, 0x11);
+    auto reply = BlockReply(1, 16, 9);
+    bytes.insert(bytes.end(), reply.begin(), reply.begin() + 64);
+    unsigned sum = 0;
+    for (std::size_t i = 9; i + 1 < bytes.size(); ++i)
+        sum += bytes[i];
+    bytes.back() = static_cast<BYTE>(256 - sum % 256);
+    line->Deliver(bytes);
+    port->ReceiveStep();
+    EXPECT_EQ(port->lastDrop, LINK_DROP_FRAME_INCOMPLETE);
+    EXPECT_EQ(port->registers[16], 0);
+    EXPECT_EQ(LastRequestedRegister(), 16);
+}
+
 TEST_F(ReceiveTest, LengthByteRunningPastTheBufferIsDropped)
 {
     // A frame found at position 79 whose length says 255 would end past byte 255.

@@ -8,7 +8,9 @@
 // the longest time a PLC went without a completed pass. A crash ends the
 // run without a report.
 //
-//   fault_soak [--exchanges N] [--one-in N] [--seed S]   (100000, 10, 1)
+//   fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N]
+//              (100000, 10, 1, any kind, 22; KIND as plcsim names it: badsum...)
+// The first foreign values are shown with the exchanges just before them.
 #include "platform/winuser.h"
 #include "server/NimboCtrl.h"
 #include "tools/plcsim/pty_server.h"
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -30,7 +33,7 @@ namespace {
 constexpr int kPlcs = 4;
 constexpr int kBlocks = 2;  // two blocks a pass, so a fault can strike mid-pass
 constexpr int kRegisters = kBlocks * 16;
-constexpr int kCom = 22;
+int kCom = 22;  // --com N: another pty link, for runs side by side
 constexpr int kTimerMs = 20;
 
 // A register's value names its PLC and register in the high half and the
@@ -49,6 +52,17 @@ long long Arg(int argc, char** argv, const char* name, long long fallback)
     return fallback;
 }
 
+const char* Word(int argc, char** argv, const char* name)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return argv[i + 1];
+    return nullptr;
+}
+
+constexpr int kShownForeign = 5;
+constexpr std::size_t kRecentShown = 8;
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -57,6 +71,7 @@ int main(int argc, char** argv)
     const long long exchanges = Arg(argc, argv, "--exchanges", 100000);
     const int oneIn = static_cast<int>(Arg(argc, argv, "--one-in", 10));
     const auto seed = static_cast<std::uint32_t>(Arg(argc, argv, "--seed", 1));
+    kCom = static_cast<int>(Arg(argc, argv, "--com", kCom));
 
     char pattern[] = "/tmp/nimbo-faults-XXXXXX";
     const std::string folder = mkdtemp(pattern);
@@ -68,20 +83,31 @@ int main(int argc, char** argv)
         for (int r = 0; r < kRegisters; ++r)
             station.Set(static_cast<std::uint16_t>(p * 100 + r), Held(p, r, 0));
     }
-    stations.SetRandomFaults(plcsim::RandomFaultRate{oneIn, seed});
+    plcsim::RandomFaultRate rate{oneIn, seed, std::nullopt};
+    if (const char* only = Word(argc, argv, "--only")) {
+        rate.only = plcsim::RandomFaultNamed(only);
+        if (!rate.only) {
+            std::fprintf(stderr, "fault_soak: no fault kind %s\n", only);
+            return 2;
+        }
+    }
+    stations.SetRandomFaults(rate);
 
     // Counted on the line's thread as the stations hear each request.
     std::atomic<long long> requests{0};
     std::mutex faultsLock;
     std::map<std::string, long long> injected;
+    std::deque<std::string> recent;
     stations.Log().SetListener([&](const plcsim::LogEntry& entry) {
+        std::lock_guard<std::mutex> hold(faultsLock);
+        recent.push_back(plcsim::FormatEntry(entry));
+        if (recent.size() > kRecentShown)
+            recent.pop_front();
         if (entry.kind != plcsim::RequestKind::ReadBlock)
             return;
         ++requests;
-        if (!entry.injected.empty()) {
-            std::lock_guard<std::mutex> hold(faultsLock);
+        if (!entry.injected.empty())
             ++injected[entry.injected];
-        }
     });
     plcsim::PtyServer line(stations, kCom, folder);
     line.Start();
@@ -118,7 +144,15 @@ int main(int argc, char** argv)
         for (int r = 0; r < kRegisters; ++r) {
             const std::int32_t v = image[plc * 100 + r];
             const bool held = (v >> 16) == plc * 256 + r && (v & 0xFFFF) <= (generation[plc] & 0xFFFF);
-            foreign += held ? 0 : 1;
+            if (held)
+                continue;
+            if (++foreign <= kShownForeign) {
+                std::printf("foreign: PLC %d register %d holds %08X (generation now %d); last exchanges:\n", plc,
+                            plc * 100 + r, static_cast<unsigned>(v), generation[plc]);
+                std::lock_guard<std::mutex> hold(faultsLock);
+                for (const std::string& line : recent)
+                    std::printf("    %s\n", line.c_str());
+            }
         }
         ++generation[plc];
         plcsim::Station* station = stations.Find(plc);

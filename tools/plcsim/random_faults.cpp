@@ -2,7 +2,7 @@
 
 namespace plcsim {
 
-RandomFaultPicker::RandomFaultPicker(RandomFaultRate rate) : one_in_(rate.one_in), random_(rate.seed) {}
+RandomFaultPicker::RandomFaultPicker(RandomFaultRate rate) : one_in_(rate.one_in), only_(rate.only), random_(rate.seed) {}
 
 std::optional<RandomFault> RandomFaultPicker::Next()
 {
@@ -12,7 +12,8 @@ std::optional<RandomFault> RandomFaultPicker::Next()
     // between standard libraries: a seed must replay the same run anywhere.
     if (random_() % static_cast<std::uint32_t>(one_in_) != 0)
         return std::nullopt;
-    return static_cast<RandomFault>(random_() % kRandomFaultKinds);
+    const auto kind = static_cast<RandomFault>(random_() % kRandomFaultKinds);
+    return only_ ? *only_ : kind;
 }
 
 Faults AsFaults(RandomFault fault)
@@ -26,6 +27,16 @@ Faults AsFaults(RandomFault fault)
     case RandomFault::Delay: return {.delay_ms = kRandomDelayMs};
     }
     return {};
+}
+
+std::optional<RandomFault> RandomFaultNamed(std::string_view name)
+{
+    for (int k = 0; k < kRandomFaultKinds; ++k) {
+        const auto kind = static_cast<RandomFault>(k);
+        if (DescribeFaults(AsFaults(kind)) == name)
+            return kind;
+    }
+    return std::nullopt;
 }
 
 }  // namespace plcsim

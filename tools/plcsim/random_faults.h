@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string_view>
 
 #include "tools/plcsim/faults.h"
 
@@ -21,6 +22,7 @@ inline constexpr int kRandomDelayMs = 150;
 struct RandomFaultRate {
     int one_in = 0;  // 0: never; else about one exchange in this many
     std::uint32_t seed = 0;
+    std::optional<RandomFault> only;  // every fault of this kind; else any kind
 };
 
 class RandomFaultPicker {
@@ -32,11 +34,15 @@ public:
 
 private:
     int one_in_;
+    std::optional<RandomFault> only_;
     std::mt19937 random_;
 };
 
 // The fault as station faults, for the usual reply shaping to apply; its
 // DescribeFaults form is the fault's name in the log.
 Faults AsFaults(RandomFault fault);
+
+// The kind whose DescribeFaults name is `name` ("badsum", "delay=150", ...).
+std::optional<RandomFault> RandomFaultNamed(std::string_view name);
 
 }  // namespace plcsim
