@@ -22,7 +22,7 @@ inline constexpr int kRandomDelayMs = 150;
 struct RandomFaultRate {
     int one_in = 0;  // 0: never; else about one exchange in this many
     std::uint32_t seed = 0;
-    std::optional<RandomFault> only;  // every fault of this kind; else any kind
+    std::optional<RandomFault> only = std::nullopt;  // every fault of this kind; else any kind
 };
 
 class RandomFaultPicker {
