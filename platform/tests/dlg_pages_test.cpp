@@ -66,6 +66,7 @@ public:
     int mode = 0;
     BOOL blink = FALSE;
     bool bindSerial = false;
+    std::int32_t serial = 0;
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDP_Text(pDX, kLimit, limit, "Limit");
@@ -78,10 +79,10 @@ public:
         DDX_CBIndex(pDX, kMode, mode);
         DDP_Check(pDX, kBlink, blink, "Blink");
         DDX_Check(pDX, kBlink, blink);
-        if (bindSerial) {
-            std::int32_t serial = 0;
+        // The field must outlive this call: the page writes bound fields
+        // back to their properties when it applies, later.
+        if (bindSerial)
             DDP_Text(pDX, 0, serial, "Serial");
-        }
     }
 };
 

@@ -12,7 +12,7 @@ public:
         EnableStockProperties(STOCK_CAPTION | STOCK_ENABLED);
         DispProperty(1, "Level", VT_I4, [this] { return Variant::Long(level); },
                      [this](const Variant& v) { level = v.AsLong(); });
-        DispProperty(2, "Handle", VT_I4, [this] { return Variant::Long(7); }, nullptr);
+        DispProperty(2, "Handle", VT_I4, [] { return Variant::Long(7); }, nullptr);
         DispParamProperty(
             3, "Cell", VT_I4, {"Row", "Column"}, {VT_I4, VT_I4},
             [](const DispArgs& a) { return Variant::Long(a[0].AsLong() * 10 + a[1].AsLong()); },
