@@ -4,10 +4,10 @@
 #include "platform/controls.h"
 #include "platform/registry.h"
 
-DialogTemplate LampStylePageTemplate(const char* bitLabel)
+DialogTemplate LampStylePageTemplate(const LampPageShape& shape)
 {
     DialogTemplate t;
-    t.caption = "Generale";
+    t.caption = shape.frameCaption;
     t.cx = 250;
     t.cy = 110;
     t.items = {
@@ -15,14 +15,14 @@ DialogTemplate LampStylePageTemplate(const char* bitLabel)
         {DialogItem::Edit, IDC_LAMP_ALIGN, "", 41, 13, 19, 12},
         {DialogItem::Static, IDC_STATIC, "Tipo", 71, 13, 28, 12},
         {DialogItem::Edit, IDC_LAMP_STYLE, "", 111, 13, 19, 12},
-        {DialogItem::GroupBox, IDC_LAMP_PREVIEW, "", 152, 13, 30, 30},
+        {shape.markerKind, IDC_LAMP_PREVIEW, "", 152, 13, shape.markerWidth, 30},
         {DialogItem::Static, IDC_STATIC, "Titolo", 7, 32, 27, 12},
         {DialogItem::Edit, IDC_LAMP_CAPTION, "", 41, 32, 89, 12},
         {DialogItem::Static, IDC_STATIC, "Numero di Plc", 7, 51, 210, 12},
         {DialogItem::Edit, IDC_LAMP_PLC, "", 224, 51, 20, 12},
         {DialogItem::Static, IDC_STATIC, "Numero di Registro da visualizzare", 7, 70, 210, 12},
         {DialogItem::Edit, IDC_LAMP_REG, "", 224, 70, 20, 12},
-        {DialogItem::Static, IDC_STATIC, bitLabel, 7, 89, 210, 12},
+        {DialogItem::Static, IDC_STATIC, shape.bitLabel, 7, 89, 210, 12},
         {DialogItem::Edit, IDC_LAMP_BIT, "", 224, 89, 20, 12},
     };
     return t;
@@ -73,9 +73,9 @@ void CLampStylePage::DoDataExchange(CDataExchange* pDX)
     DDP_Text(pDX, IDC_LAMP_REG, reg, "Reg");
     DDX_Text(pDX, IDC_LAMP_REG, reg);
     DDV_MinMaxLong(pDX, reg, 0, 32000);
-    DDP_Text(pDX, IDC_LAMP_STYLE, led, "Led");
-    DDX_Text(pDX, IDC_LAMP_STYLE, led);
-    DDV_MinMaxLong(pDX, led, 0, shape_.styleMax);
+    DDP_Text(pDX, IDC_LAMP_STYLE, style, shape_.styleProperty);
+    DDX_Text(pDX, IDC_LAMP_STYLE, style);
+    DDV_MinMaxLong(pDX, style, 0, shape_.styleMax);
 }
 
 RECT CLampStylePage::PreviewRect() const
@@ -100,16 +100,24 @@ void CLampStylePage::FollowStyleField()
 
 void CLampStylePage::PaintPreview(CDC* dc)
 {
-    RECT r = PreviewRect();
-    // Half-typed numbers, and the 32 the LED page lets through, name no
-    // style; an empty place beats a copy of whatever lies beside the strip.
-    if (dc == nullptr || previewStyle >= static_cast<UINT>(kLampStripStyles))
+    if (dc == nullptr)
         return;
+    RECT r = PreviewRect();
+    const int cx = shape_.cellWidth;
+    const int cy = 2 * shape_.cellHeight;
+    // Half-typed numbers, and the styles the pages let through past the
+    // strip, name no cell; anything beats a copy of what lies beside it.
+    if (previewStyle >= static_cast<UINT>(shape_.stripStyles)) {
+        if (shape_.greyWithoutCell) {
+            RECT cell{r.left, r.top, r.left + cx, r.top + cy};
+            dc->FillRect(&cell, static_cast<CBrush*>(GetStockObject(LTGRAY_BRUSH)));
+        }
+        return;
+    }
     CDC memory;
     memory.CreateCompatibleDC(dc);
     CBitmap* old = memory.SelectObject(&lampStrip_);
-    dc->BitBlt(r.left, r.top, kLampCellWidth, 2 * kLampCellHeight, &memory,
-               static_cast<int>(previewStyle) * kLampCellWidth, 0, SRCCOPY);
+    dc->BitBlt(r.left, r.top, cx, cy, &memory, static_cast<int>(previewStyle) * cx, 0, SRCCOPY);
     if (old)
         memory.SelectObject(old);
 }

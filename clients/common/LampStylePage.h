@@ -1,6 +1,6 @@
-// The property page the lamp controls share: the common binding fields, the
-// caption, the lamp style and a preview of that style, lit above unlit,
-// that follows the style field as the user types.
+// The property page the lamp controls and the button share: the common
+// binding fields, the caption, the style and a preview of that style, lit
+// above unlit, that follows the style field as the user types.
 #pragma once
 
 #include "platform/proppage.h"
@@ -15,19 +15,30 @@ enum LampPageItem : int {
     IDC_LAMP_STYLE = 209,
 };
 
-// What differs between the lamp controls' pages.
-struct LampPageShape {
-    const char* bitLabel;  // the label of field 202
-    int bitMax;            // field 202 accepts 0 to this
-    int styleMax;          // field 209 accepts 0 to this
-    UINT stripId;          // the lamp strip the preview copies from
-};
-
 constexpr int kLampCellWidth = 28;
 constexpr int kLampCellHeight = 24;
 constexpr int kLampStripStyles = 32;
 
-DialogTemplate LampStylePageTemplate(const char* bitLabel);
+// What differs between the pages. The defaults are the lamps'; the button's
+// page has its own strip of wider cells and names the style Button.
+struct LampPageShape {
+    const char* bitLabel;  // the label of field 202
+    int bitMax;            // field 202 accepts 0 to this
+    int styleMax;          // field 209 accepts 0 to this
+    UINT stripId;          // the strip the preview copies from
+    const char* styleProperty = "Led";
+    int cellWidth = kLampCellWidth;
+    int cellHeight = kLampCellHeight;  // of one state; the preview shows two
+    int stripStyles = kLampStripStyles;
+    // A style the strip lacks: a grey cell, or else nothing drawn at all.
+    bool greyWithoutCell = false;
+    // The template's frame caption and the kind and width of the marker.
+    const char* frameCaption = "Generale";
+    DialogItem::Kind markerKind = DialogItem::GroupBox;
+    int markerWidth = 30;
+};
+
+DialogTemplate LampStylePageTemplate(const LampPageShape& shape);
 
 class CLampStylePage : public COlePropertyPage {
 public:
@@ -48,7 +59,7 @@ public:
     std::int32_t align = 0;
     std::int32_t plc = 0;
     std::int32_t reg = 0;
-    std::int32_t led = 0;
+    std::int32_t style = 0;
     // What the style field says as the user types, before any validation.
     UINT previewStyle = 0;
 

@@ -1,21 +1,15 @@
 // The numeric display library's numbered resources.
-#include "clients/common/ClientArtwork.h"
-#include "clients/common/ClientCtrl.h"
+#include "clients/common/ClientResources.h"
 #include "clients/edit/EditArtwork.h"
 #include "clients/edit/EditPage.h"
 
-HINSTANCE ClientModule()
-{
-    static HINSTANCE module = [] {
-        HINSTANCE m = nimbo::RegisterResourceModule("zemedit");
-        nimbo::AddStringResource(m, IDS_CLIENT_TYPENAME, "Zem STATIC Control");
-        nimbo::AddStringResource(m, IDS_EDIT_PAGE_TYPENAME, "Zem STATIC  Property Page");
-        nimbo::AddStringResource(m, IDS_EDIT_PAGE_CAPTION, "General");
-        nimbo::AddDialogResource(m, IDD_EDIT_PAGE, EditPageTemplate());
-        nimbo::AddBitmapResource(m, IDB_CLIENT_DISABLED, DisabledSign);
-        nimbo::AddBitmapResource(m, IDB_CLIENT_OFFLINE, OfflineSign);
-        nimbo::AddBitmapResource(m, 1, EditToolboxPicture);
-        return m;
-    }();
-    return module;
-}
+NIMBO_CLIENT_RESOURCES({
+    .module = "zemedit",
+    .strings = {{IDS_CLIENT_TYPENAME, "Zem STATIC Control"},
+                {IDS_EDIT_PAGE_TYPENAME, "Zem STATIC  Property Page"},
+                {IDS_EDIT_PAGE_CAPTION, "General"}},
+    .dialogs = {{IDD_EDIT_PAGE, EditPageTemplate()}},
+    .bitmaps = {{IDB_CLIENT_DISABLED, DisabledSign},
+                {IDB_CLIENT_OFFLINE, OfflineSign},
+                {1, EditToolboxPicture}},
+})

@@ -4,11 +4,9 @@
 #include "clients/led/LedCtrl.h"
 
 namespace {
-const char kBitLabel[] = "Numero di Bit da visualizzare";
+constexpr LampPageShape kLedPage{"Numero di Bit da visualizzare", 31, kLedStyles, IDB_LED_LAMPS};
 }
 
-DialogTemplate LedPageTemplate() { return LampStylePageTemplate(kBitLabel); }
+DialogTemplate LedPageTemplate() { return LampStylePageTemplate(kLedPage); }
 
-CLedPropPage::CLedPropPage() : CLampStylePage(IDD_LED_PAGE, IDS_LED_PAGE_CAPTION, {kBitLabel, 31, kLedStyles, IDB_LED_LAMPS})
-{
-}
+CLedPropPage::CLedPropPage() : CLampStylePage(IDD_LED_PAGE, IDS_LED_PAGE_CAPTION, kLedPage) {}

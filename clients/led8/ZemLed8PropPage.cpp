@@ -4,12 +4,9 @@
 #include "clients/led8/ZemLed8Ctrl.h"
 
 namespace {
-const char kByteLabel[] = "Numero di Byte da visualizzare(0..3)";
+constexpr LampPageShape kLed8Page{"Numero di Byte da visualizzare(0..3)", 3, kLed8Styles - 1, IDB_LED8_LAMPS};
 }
 
-DialogTemplate ZemLed8PageTemplate() { return LampStylePageTemplate(kByteLabel); }
+DialogTemplate ZemLed8PageTemplate() { return LampStylePageTemplate(kLed8Page); }
 
-CZemLed8PropPage::CZemLed8PropPage()
-    : CLampStylePage(IDD_LED8_PAGE, IDS_LED8_PAGE_CAPTION, {kByteLabel, 3, kLed8Styles - 1, IDB_LED8_LAMPS})
-{
-}
+CZemLed8PropPage::CZemLed8PropPage() : CLampStylePage(IDD_LED8_PAGE, IDS_LED8_PAGE_CAPTION, kLed8Page) {}

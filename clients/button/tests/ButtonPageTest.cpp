@@ -80,6 +80,17 @@ TEST_F(ButtonPageTest, LaidOutAsTheLedPageWithAWiderPreview)
     EXPECT_EQ(page.Caption(), "General");
 }
 
+// What the button's page keeps of its own beside the shared layout.
+TEST_F(ButtonPageTest, PreviewMarkerIsAPlainStaticAndTheFrameHasNoCaption)
+{
+    const DialogTemplate* t = page.Template();
+    ASSERT_NE(t, nullptr);
+    const DialogItem* preview = ItemOf(*t, IDC_BUTTON_PREVIEW);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->kind, DialogItem::Static);
+    EXPECT_EQ(t->caption, "");
+}
+
 TEST_F(ButtonPageTest, FieldsAreLoadedFromTheControl)
 {
     page.DestroyWindow();

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class LedPageTest : public ::testing::Test {
@@ -87,6 +89,17 @@ TEST_F(LedPageTest, PreviewFollowsTheTypingAndStaysBlankPastTheStrip)
     EXPECT_EQ(page.previewStyle, 32u);
     std::uint32_t blank = PreviewPixel(14, 12);
     EXPECT_EQ(blank, PreviewPixel(2, 2)) << "nothing copied for a style the strip lacks";
+}
+
+TEST_F(LedPageTest, PreviewMarkerIsAGroupBoxAndTheFrameSaysGenerale)
+{
+    const DialogTemplate* t = page.Template();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->caption, "Generale");
+    auto marker = std::find_if(t->items.begin(), t->items.end(),
+                               [](const DialogItem& item) { return item.id == IDC_LAMP_PREVIEW; });
+    ASSERT_NE(marker, t->items.end());
+    EXPECT_EQ(marker->kind, DialogItem::GroupBox);
 }
 
 TEST_F(LedPageTest, SheetShowsTheLedPageThenTheColourPage)
