@@ -96,6 +96,10 @@ public:
 
 private:
     void BuildDispatch();
+    void DispatchSettings();
+    void DispatchNumberedPlcTables();
+    void DispatchIndexedPlcTables();
+    void DispatchModem();
     void ScanTick();
     void DialTick();
     void StartDialing();

@@ -69,8 +69,9 @@ TEST_F(LineScanTest, TwoPlcsAnswerInTurnOnTheTimer)
     // first report names depends on how the line's start-up went).
     for (std::size_t i = 0; i < onPlc.size(); ++i) {
         EXPECT_TRUE(onPlc[i] == 1 || onPlc[i] == 3) << i;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_NE(onPlc[i], onPlc[i - 1]) << i;
+        }
     }
     EXPECT_EQ(server->comSer.registers[5], 55);
     EXPECT_EQ(server->comSer.registers[107], -107);
