@@ -282,7 +282,11 @@ void CComSer::DispatchReply()
             break;
         }
         SwapLong(&registers[reg], &frame[6]);
-        nextRegister = reg + 1;
+        // The scan follows an echo only inside this PLC's range: after a
+        // write below it, it would ask there, refuse the block that comes
+        // back as outside the range and ask again, and the pass never ends.
+        if (reg >= rangeFirst && reg <= rangeLast)
+            nextRegister = reg + 1;
         break;
     case kReplyBlock:
         if (reg > kRegisterCount - kBlockSize) {

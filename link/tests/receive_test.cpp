@@ -172,3 +172,12 @@ TEST_F(ReceiveTest, WriteEchoStoresAndMovesTheScanOn)
     EXPECT_EQ(port->ReceiveStep(), 1) << "the register after the write lies past the range";
     EXPECT_EQ(port->registers[100], 9);
 }
+
+TEST_F(ReceiveTest, WriteEchoBelowTheRangeStoresButKeepsTheScanInside)
+{
+    port->SetRegister(1, 3, 1);
+    line->Deliver(MakeFrame(1, 0x9D, {0, 3, 0, 0, 0, 7}));
+    port->ReceiveStep();
+    EXPECT_EQ(port->registers[3], 7);
+    EXPECT_EQ(LastRequestedRegister(), 16) << "the scan goes on inside its range";
+}
