@@ -1,6 +1,6 @@
 #include "tools/plcsim/faults.h"
 
-#include "tools/plcsim/parse_integer.h"
+#include "tools/common/parse_integer.h"
 
 namespace plcsim {
 
@@ -41,14 +41,14 @@ bool ApplyFaultWord(std::string_view word, Faults& faults)
     const std::string_view name = word.substr(0, equals);
     const std::string_view number = word.substr(equals + 1);
     if (name == "delay") {
-        const auto ms = ParseInteger(number, 0, kMaxDelayMs);
+        const auto ms = tools::ParseInteger(number, 0, kMaxDelayMs);
         if (!ms)
             return false;
         faults.delay_ms = static_cast<int>(*ms);
         return true;
     }
     if (name == "endpass") {
-        const auto blocks = ParseInteger(number, 1, kMaxBlocksPerPass);
+        const auto blocks = tools::ParseInteger(number, 1, kMaxBlocksPerPass);
         if (!blocks)
             return false;
         faults.end_of_pass_after = static_cast<int>(*blocks);

@@ -1,6 +1,6 @@
 #include "tools/plcsim/modem_faults.h"
 
-#include "tools/plcsim/parse_integer.h"
+#include "tools/common/parse_integer.h"
 
 namespace plcsim {
 
@@ -36,7 +36,7 @@ bool ApplyModemFaultWord(std::string_view word, ModemFaults& faults)
     }
     if (!word.starts_with("split="))
         return false;
-    const auto ms = ParseInteger(word.substr(6), 1, kMaxSplitMs);
+    const auto ms = tools::ParseInteger(word.substr(6), 1, kMaxSplitMs);
     if (!ms)
         return false;
     faults.split_ms = static_cast<int>(*ms);

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "tools/plcsim/parse_integer.h"
+#include "tools/common/parse_integer.h"
 
 namespace plcsim {
 
@@ -18,7 +18,7 @@ namespace {
 
 long long Number(std::string_view text, long long min, long long max, std::string_view what)
 {
-    const auto value = ParseInteger(text, min, max);
+    const auto value = tools::ParseInteger(text, min, max);
     if (!value) {
         Fail(std::string(what) + " must be a number from " + std::to_string(min) + " to " +
              std::to_string(max) + ", not '" + std::string(text) + "'");

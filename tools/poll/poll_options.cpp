@@ -1,7 +1,7 @@
 #include "tools/poll/poll_options.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include "tools/common/parse_integer.h"
+
 #include <cstring>
 
 const char* const kPollUsage =
@@ -12,15 +12,10 @@ namespace {
 
 bool ParseLong(const std::string& text, long long low, long long high, long long* out)
 {
-    if (text.empty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    long long v = std::strtoll(text.c_str(), &end, 0);
-    if (errno != 0 || *end != '\0' || v < low || v > high)
-        return false;
-    *out = v;
-    return true;
+    const auto v = tools::ParseInteger(text, low, high);
+    if (v)
+        *out = *v;
+    return v.has_value();
 }
 
 bool ParsePair(const std::string& text, char sep, long long lowA, long long highA, long long lowB, long long highB,

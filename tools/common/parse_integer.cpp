@@ -1,8 +1,8 @@
-#include "tools/plcsim/parse_integer.h"
+#include "tools/common/parse_integer.h"
 
 #include <charconv>
 
-namespace plcsim {
+namespace tools {
 
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max)
 {
@@ -33,4 +33,4 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
     return value;
 }
 
-}  // namespace plcsim
+}  // namespace tools
