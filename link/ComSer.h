@@ -100,18 +100,3 @@ public:
     // Added after the original members: why something was last dropped.
     std::int32_t lastDrop;
 };
-
-inline const char* LinkDropText(std::int32_t reason)
-{
-    switch (reason) {
-    case LINK_DROP_NONE: return "nothing dropped";
-    case LINK_DROP_REGISTER_OUTSIDE_IMAGE: return "register outside the register image";
-    case LINK_DROP_BLOCK_OUTSIDE_IMAGE: return "block does not fit in the register image";
-    case LINK_DROP_FRAME_PAST_BUFFER: return "reply frame runs past the receive buffer";
-    case LINK_DROP_NO_PLC_ENABLED: return "no PLC enabled, scan idle";
-    case LINK_DROP_REGISTER_NOT_ON_LINE: return "register number does not fit the line's 16 bits, not sent";
-    case LINK_DROP_BLOCK_OUTSIDE_RANGE: return "block reply outside the current PLC's range";
-    case LINK_DROP_FRAME_INCOMPLETE: return "reply frame taken before all its bytes arrived";
-    default: return "unknown";
-    }
-}

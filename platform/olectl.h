@@ -116,9 +116,6 @@ public:
     std::string ProgId() const { return progId_; }
     void SetProgId(std::string id) { progId_ = std::move(id); }
 
-    // Throws nothing: reports the standard errors to automation.
-    static void ThrowError(HRESULT hr) { (void)hr; }
-
 protected:
     // Declares the stock properties the control offers, with their
     // standard identifiers, and has them persisted by the framework.

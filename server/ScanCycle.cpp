@@ -2,8 +2,9 @@
 // PLC's pass has closed, move on when a PLC did not answer in time.
 #include "server/NimboCtrl.h"
 
+// What a receive step tells; 0, a reply applied and the pass going on,
+// needs nothing here.
 namespace {
-constexpr int kReplyApplied = 0;
 constexpr int kPassClosed = 1;
 constexpr int kNoCompleteReply = 2;
 }  // namespace
@@ -42,6 +43,5 @@ void CNimboCtrl::ScanTick()
         }
         comSer.NextPlc();
     }
-    (void)kReplyApplied;
     AdvanceAnimation();
 }
