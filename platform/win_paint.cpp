@@ -1,6 +1,7 @@
 // Invalidation and painting: InvalidateRect marks, the event loop (or
 // UpdateWindow) paints, and the paint arrives as WM_ERASEBKGND + WM_PAINT.
 #include "platform/win_paint_qt.h"
+#include "platform/test_support.h"
 
 #include "platform/gdi_qt.h"
 #include "platform/win_table_qt.h"

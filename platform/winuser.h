@@ -219,17 +219,6 @@ NIMBO_PLATFORM_API int MessageBoxCount();
 // window, so they run the same, unseen.
 NIMBO_PLATFORM_API bool IsHeadless();
 
-// For tests: what InvalidateRect was given, rectangle by rectangle. Nothing
-// is kept until RecordInvalidations(true) (tests switch it on for their
-// whole program by linking platform/tests/record_invalidations.cpp), since
-// only a test ever takes the record and a panel invalidates for as long as
-// it runs; RecordInvalidations(false) stops and forgets what was kept.
-// TakeInvalidations answers every rectangle given for the window since the
-// last call while recording (a null rectangle recorded as the whole client
-// area), oldest first; nothing while not recording.
-NIMBO_PLATFORM_API void RecordInvalidations(bool on);
-NIMBO_PLATFORM_API std::vector<RECT> TakeInvalidations(HWND window);
-
 // A dialog's own loop: runs the event loop until EndModalLoop is called for
 // the window, and answers the result given there, or -1 when the window was
 // destroyed instead. Other windows and their timers keep running meanwhile.

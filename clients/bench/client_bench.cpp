@@ -3,6 +3,7 @@
 // full paint of each kind of control. Controls are created by class from
 // the registration store, exactly as a host creates them.
 #include "platform/registry.h"
+#include "platform/test_support.h"
 #include "platform/wingdi.h"
 #include "server/NimboCtrl.h"
 

@@ -2,6 +2,7 @@
 // invalidated (nimbo::TakeInvalidations): switches the record on before
 // the first test. Programs keep nothing unless asked.
 #include "platform/winuser.h"
+#include "platform/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "platform/tests/win_recorder.h"
+#include "platform/test_support.h"
 #include "platform/wingdi.h"
 
 #include <gtest/gtest.h>

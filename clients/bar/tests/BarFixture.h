@@ -2,6 +2,7 @@
 #pragma once
 
 #include "clients/bar/ZemBarArtwork.h"
+#include "platform/test_support.h"
 #include "clients/bar/ZemBarCtrl.h"
 #include "clients/common/ClientArtwork.h"
 #include "platform/wingdi.h"

@@ -1,6 +1,7 @@
 // The bar under the server's notifications: which ones it follows and what
 // it repaints.
 #include "clients/bar/tests/BarFixture.h"
+#include "platform/test_support.h"
 
 namespace {
 bool IsValueRect(const RECT& r) { return r.left == 0 && r.top == 0 && r.right == 84 && r.bottom == 168; }

@@ -1,5 +1,6 @@
 // The bar's properties, their setters' rules and their persistence.
 #include "clients/bar/tests/BarFixture.h"
+#include "platform/test_support.h"
 
 namespace {
 std::vector<std::string> Keys(const PropertyBag& bag)

@@ -1,6 +1,7 @@
 // A click on the picture writes the register back with the one bit
 // inverted; everything else writes nothing.
 #include "clients/button/tests/ButtonFixture.h"
+#include "platform/test_support.h"
 
 using WriteList = std::vector<std::pair<int, std::int32_t>>;
 

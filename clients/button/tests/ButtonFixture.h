@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/button/ZemButtonArtwork.h"
+#include "platform/test_support.h"
 #include "clients/button/ZemButtonCtrl.h"
 #include "clients/common/ClientArtwork.h"
 #include "platform/clock.h"

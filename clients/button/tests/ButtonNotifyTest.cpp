@@ -1,6 +1,7 @@
 // The button under the server's notifications: which ones it follows and
 // what it repaints.
 #include "clients/button/tests/ButtonFixture.h"
+#include "platform/test_support.h"
 
 TEST_F(ButtonTest, DataForAnotherPlcChangesNothing)
 {

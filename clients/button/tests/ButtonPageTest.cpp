@@ -1,6 +1,7 @@
 // The button's property page: its fields, their ranges and order, and the
 // preview that follows the style field.
 #include "clients/button/ZemButtonPropPage.h"
+#include "platform/test_support.h"
 #include "clients/button/tests/ButtonFixture.h"
 #include "platform/propsheet.h"
 

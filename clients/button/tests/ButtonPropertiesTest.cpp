@@ -1,5 +1,6 @@
 // The button's properties, their setters' rules and their persistence.
 #include "clients/button/tests/ButtonFixture.h"
+#include "platform/test_support.h"
 
 namespace {
 std::vector<std::string> Keys(const PropertyBag& bag)

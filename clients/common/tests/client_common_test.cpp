@@ -1,6 +1,7 @@
 // What every client control does with the server's messages, its binding
 // properties, its identity record and its persistence.
 #include "clients/common/ClientArtwork.h"
+#include "platform/test_support.h"
 #include "clients/common/ClientCtrl.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/edit/EditCtrl.h"
+#include "platform/test_support.h"
 #include "platform/wingdi.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "clients/edit/EditValueText.h"
+#include "platform/test_support.h"
 #include "clients/edit/tests/EditFixture.h"
 
 namespace {

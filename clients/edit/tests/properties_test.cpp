@@ -1,4 +1,5 @@
 #include "clients/edit/tests/EditFixture.h"
+#include "platform/test_support.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The LED's look, properties and identity.
 #include "clients/led/LedArtwork.h"
+#include "platform/test_support.h"
 #include "clients/led/LedCtrl.h"
 #include "platform/registry.h"
 

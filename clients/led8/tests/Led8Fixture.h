@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/led8/ZemLed8Ctrl.h"
+#include "platform/test_support.h"
 #include "link/ComSer.h"
 #include "platform/wingdi.h"
 

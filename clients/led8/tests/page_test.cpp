@@ -1,5 +1,6 @@
 // The eight-LED control's property page: its fields, ranges and preview.
 #include "clients/led8/ZemLed8PropPage.h"
+#include "platform/test_support.h"
 #include "clients/led8/tests/Led8Fixture.h"
 
 #include "platform/propsheet.h"
