@@ -7,6 +7,9 @@
 
 namespace {
 
+using Words = std::vector<ScriptWord>;
+using Lines = std::vector<std::string>;
+
 std::string Quoted(const Variant& v)
 {
     return v.Type() == VT_BSTR ? "\"" + v.AsString() + "\"" : v.AsString();
@@ -101,7 +104,7 @@ bool Container::Args(const std::vector<ScriptWord>& w, std::size_t from, std::si
     return true;
 }
 
-bool Container::Create(const std::vector<ScriptWord>& w, std::string* error)
+bool Container::Create(const Words& w, Lines*, std::string* error)
 {
     if (w.size() != 3 && w.size() != 5 && w.size() != 7) {
         *error = "usage: create NAME CLASS [X Y [W H]]";
@@ -146,7 +149,11 @@ bool Container::Create(const std::vector<ScriptWord>& w, std::string* error)
     return true;
 }
 
-bool Container::Click(const std::vector<ScriptWord>& w, bool twice, std::string* error)
+bool Container::Click(const Words& w, Lines*, std::string* error) { return ClickControl(w, false, error); }
+
+bool Container::DoubleClick(const Words& w, Lines*, std::string* error) { return ClickControl(w, true, error); }
+
+bool Container::ClickControl(const Words& w, bool twice, std::string* error)
 {
     long long x = 0, y = 0;
     COleControl* c = w.size() == 4 ? Find(w[1].text) : nullptr;
@@ -165,103 +172,146 @@ bool Container::Click(const std::vector<ScriptWord>& w, bool twice, std::string*
     return true;
 }
 
+namespace {
+
+struct Command {
+    const char* name;
+    bool (Container::*run)(const Words&, Lines*, std::string*);
+};
+
+}  // namespace
+
 Container::Outcome Container::Run(const std::string& line, std::vector<std::string>* out, std::string* error)
 {
-    std::vector<ScriptWord> w;
+    static constexpr Command kCommands[] = {
+        {"create", &Container::Create},     {"wait", &Container::Wait},       {"screenshot", &Container::Screenshot},
+        {"events", &Container::Events},     {"click", &Container::Click},     {"dblclick", &Container::DoubleClick},
+        {"dialog", &Container::Dialog},     {"verb", &Container::Verb},       {"load", &Container::Persist},
+        {"save", &Container::Persist},      {"put", &Container::Access},      {"get", &Container::Access},
+        {"call", &Container::Access},
+    };
+    Words w;
     if (!SplitScriptLine(line, &w, error))
         return Outcome::Failed;
     if (w.empty() || w[0].text[0] == '#')
         return Outcome::Ok;
-    const std::string& command = w[0].text;
-    auto fail = [&](const std::string& reason) {
-        *error = reason;
-        return Outcome::Failed;
-    };
-
-    if (command == "quit")
+    if (w[0].text == "quit")
         return Outcome::Quit;
-    if (command == "create")
-        return Create(w, error) ? Outcome::Ok : Outcome::Failed;
-    if (command == "wait") {
-        long long ms = 0;
-        if (w.size() != 2 || !ParseScriptInteger(w[1].text, &ms) || ms < 0)
-            return fail("usage: wait MS");
-        nimbo::RunEventLoop(static_cast<int>(ms));
-        return Outcome::Ok;
-    }
-    if (command == "screenshot") {
-        if (w.size() != 2)
-            return fail("usage: screenshot FILE");
-        nimbo::RunEventLoop(0);
-        return nimbo::SaveWindowPng(window_.m_hWnd, w[1].text) ? Outcome::Ok
-                                                               : fail("cannot write " + w[1].text);
-    }
-    if (command == "events") {
-        if (eventsDropped_ > 0)
-            out->push_back("(" + std::to_string(eventsDropped_) + " older events dropped)");
-        for (const auto& e : events_)
-            out->push_back(e);
-        events_.clear();
-        eventsDropped_ = 0;
-        return Outcome::Ok;
-    }
-    if (command == "click" || command == "dblclick")
-        return Click(w, command == "dblclick", error) ? Outcome::Ok : Outcome::Failed;
-    if (command == "dialog")
-        return Dialog(w, out, error) ? Outcome::Ok : Outcome::Failed;
-    if (command == "verb")
-        return Verb(w, error) ? Outcome::Ok : Outcome::Failed;
+    for (const Command& command : kCommands)
+        if (w[0].text == command.name)
+            return (this->*command.run)(w, out, error) ? Outcome::Ok : Outcome::Failed;
+    *error = "unknown command " + w[0].text;
+    return Outcome::Failed;
+}
 
-    if (w.size() < 2)
-        return fail("unknown command " + command);
+bool Container::Wait(const Words& w, Lines*, std::string* error)
+{
+    long long ms = 0;
+    if (w.size() != 2 || !ParseScriptInteger(w[1].text, &ms) || ms < 0) {
+        *error = "usage: wait MS";
+        return false;
+    }
+    nimbo::RunEventLoop(static_cast<int>(ms));
+    return true;
+}
+
+bool Container::Screenshot(const Words& w, Lines*, std::string* error)
+{
+    if (w.size() != 2) {
+        *error = "usage: screenshot FILE";
+        return false;
+    }
+    nimbo::RunEventLoop(0);
+    if (!nimbo::SaveWindowPng(window_.m_hWnd, w[1].text)) {
+        *error = "cannot write " + w[1].text;
+        return false;
+    }
+    return true;
+}
+
+bool Container::Events(const Words&, Lines* out, std::string*)
+{
+    if (eventsDropped_ > 0)
+        out->push_back("(" + std::to_string(eventsDropped_) + " older events dropped)");
+    for (const auto& e : events_)
+        out->push_back(e);
+    events_.clear();
+    eventsDropped_ = 0;
+    return true;
+}
+
+// The control a command names as its second word.
+COleControl* Container::Named(const Words& w, std::string* error) const
+{
+    if (w.size() < 2) {
+        *error = "unknown command " + w[0].text;
+        return nullptr;
+    }
     COleControl* c = Find(w[1].text);
-    if (command != "create" && c == nullptr &&
-        (command == "load" || command == "save" || command == "put" || command == "get" || command == "call"))
-        return fail("no control named " + w[1].text);
+    if (c == nullptr)
+        *error = "no control named " + w[1].text;
+    return c;
+}
 
-    if (command == "load" || command == "save") {
-        if (w.size() != 3)
-            return fail("usage: " + command + " NAME FILE");
-        PropertyBag bag;
-        if (command == "save") {
-            c->SaveProperties(&bag);
-            return bag.SaveFile(w[2].text, error) ? Outcome::Ok : Outcome::Failed;
-        }
-        if (!bag.LoadFile(w[2].text, error))
-            return Outcome::Failed;
-        auto problems = c->LoadProperties(bag);
-        if (!problems.empty())
-            return fail(w[2].text + ": " + problems.front());
-        return Outcome::Ok;
+// load NAME FILE, save NAME FILE
+bool Container::Persist(const Words& w, Lines*, std::string* error)
+{
+    COleControl* c = Named(w, error);
+    if (c == nullptr)
+        return false;
+    const std::string& command = w[0].text;
+    if (w.size() != 3) {
+        *error = "usage: " + command + " NAME FILE";
+        return false;
     }
-    if (command == "put" || command == "get" || command == "call") {
-        std::size_t minimum = command == "put" ? 4 : 3;
-        if (w.size() < minimum)
-            return fail("usage: " + command + " NAME MEMBER [ARG ...]" + (command == "put" ? " VALUE" : ""));
-        DISPID id = 0;
-        if (!Member(c, w[2].text, &id, error))
-            return Outcome::Failed;
-        DispArgs args;
-        std::size_t argsEnd = command == "put" ? w.size() - 1 : w.size();
-        if (!Args(w, 3, argsEnd, &args, error))
-            return Outcome::Failed;
-        HRESULT hr;
-        Variant result;
-        if (command == "put") {
-            Variant value;
-            if (!Value(w.back(), &value, error))
-                return Outcome::Failed;
-            hr = c->PutProperty(id, args, value);
-        } else if (command == "get") {
-            hr = c->GetProperty(id, args, &result);
-        } else {
-            hr = c->CallMethod(id, args, &result);
-        }
-        if (FAILED(hr))
-            return fail(w[2].text + ": " + DispatchErrorText(hr));
-        if (command == "get")
-            out->push_back(result.AsString());
-        return Outcome::Ok;
+    PropertyBag bag;
+    if (command == "save") {
+        c->SaveProperties(&bag);
+        return bag.SaveFile(w[2].text, error);
     }
-    return fail("unknown command " + command);
+    if (!bag.LoadFile(w[2].text, error))
+        return false;
+    auto problems = c->LoadProperties(bag);
+    if (!problems.empty()) {
+        *error = w[2].text + ": " + problems.front();
+        return false;
+    }
+    return true;
+}
+
+// put NAME MEMBER [ARG ...] VALUE, get NAME MEMBER [ARG ...], call NAME MEMBER [ARG ...]
+bool Container::Access(const Words& w, Lines* out, std::string* error)
+{
+    COleControl* c = Named(w, error);
+    if (c == nullptr)
+        return false;
+    const std::string& command = w[0].text;
+    const bool put = command == "put";
+    if (w.size() < (put ? 4u : 3u)) {
+        *error = "usage: " + command + " NAME MEMBER [ARG ...]" + (put ? " VALUE" : "");
+        return false;
+    }
+    DISPID id = 0;
+    DispArgs args;
+    if (!Member(c, w[2].text, &id, error) || !Args(w, 3, put ? w.size() - 1 : w.size(), &args, error))
+        return false;
+    HRESULT hr;
+    Variant result;
+    if (put) {
+        Variant value;
+        if (!Value(w.back(), &value, error))
+            return false;
+        hr = c->PutProperty(id, args, value);
+    } else if (command == "get") {
+        hr = c->GetProperty(id, args, &result);
+    } else {
+        hr = c->CallMethod(id, args, &result);
+    }
+    if (FAILED(hr)) {
+        *error = w[2].text + ": " + DispatchErrorText(hr);
+        return false;
+    }
+    if (command == "get")
+        out->push_back(result.AsString());
+    return true;
 }

@@ -39,18 +39,28 @@ public:
     UINT CloseMenu();
 
 private:
+    // The commands, each as the line's words, what it prints and why it failed.
+    bool Create(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Wait(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Screenshot(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Events(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Click(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool DoubleClick(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Dialog(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Verb(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Persist(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Access(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+
     bool DialogList(const std::vector<ScriptWord>& w, HWND item, std::vector<std::string>* out,
                     std::string* error);
     bool ChooseMenu(const std::vector<ScriptWord>& w, std::string* error);
     HWND DialogItemWindow(int id) const;
-    bool Verb(const std::vector<ScriptWord>& w, std::string* error);
-    bool Create(const std::vector<ScriptWord>& w, std::string* error);
+    COleControl* Named(const std::vector<ScriptWord>& w, std::string* error) const;
     bool Value(const ScriptWord& word, Variant* value, std::string* error);
     bool Member(COleControl* control, const std::string& name, DISPID* id, std::string* error) const;
     bool Args(const std::vector<ScriptWord>& w, std::size_t from, std::size_t to, DispArgs* args,
               std::string* error);
-    bool Click(const std::vector<ScriptWord>& w, bool twice, std::string* error);
+    bool ClickControl(const std::vector<ScriptWord>& w, bool twice, std::string* error);
 
     ContainerWindow window_;
     std::map<std::string, std::unique_ptr<COleControl>> controls_;

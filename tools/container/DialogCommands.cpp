@@ -260,7 +260,7 @@ bool Container::Dialog(const std::vector<ScriptWord>& w, std::vector<std::string
     return done;
 }
 
-bool Container::Verb(const std::vector<ScriptWord>& w, std::string* error)
+bool Container::Verb(const std::vector<ScriptWord>& w, std::vector<std::string>*, std::string* error)
 {
     COleControl* control = w.size() == 3 ? Find(w[1].text) : nullptr;
     int verb = 0;
