@@ -5,6 +5,7 @@
 
 #include "platform/olectl.h"
 #include "platform/propbag.h"
+#include "platform/res_module_qt.h"
 
 namespace nimbo::form {
 namespace {
@@ -76,9 +77,12 @@ bool FormState::Instantiate(std::string* error)
         placed.push_back(std::move(p));
     }
     // After the controls: a control library may bring the icon's module.
+    // Only looked up: registering every name a form gives would keep an
+    // empty module for each one for the life of the process.
     icon = nullptr;
     if (!design.iconModule.empty()) {
-        icon = LoadIconA(RegisterResourceModule(design.iconModule.c_str()), design.iconId);
+        const HINSTANCE module = res::FindModule(design.iconModule);
+        icon = module ? LoadIconA(module, design.iconId) : nullptr;
         if (!icon) {
             *error = design.At(design.iconLine) + "no icon " + std::to_string(design.iconId) + " in resource module '" +
                      design.iconModule + "'";

@@ -7,10 +7,24 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <map>
 #include <sstream>
+#include <strings.h>
 
 namespace nimbo::form {
 namespace {
+
+// The most controls a form designer of the time allowed on one form: every
+// real panel fits, and a runaway file cannot have thousands built.
+constexpr std::size_t kMaxControls = 254;
+// Far more than any control persists (the server, the most, about a
+// hundred); a control's property bag finds each key by a search of all the
+// keys before it.
+constexpr std::size_t kMaxKeys = 1000;
+
+struct NoCase {
+    bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
+};
 
 std::string Trim(const std::string& s)
 {
@@ -112,7 +126,9 @@ private:
 
     FormDesign* form_;
     State state_ = State::BeforeForm;
-    std::vector<std::pair<std::string, int>> keysOfBlock_;
+    // Key and line; a map, so that a block of many keys does not take
+    // quadratic time to check.
+    std::map<std::string, int, NoCase> keysOfBlock_;
 };
 
 bool Parser::Line(int number, const std::string& raw, std::string* error)
@@ -178,6 +194,8 @@ bool Parser::Begin(int line, const std::vector<std::string>& words, std::string*
 {
     if (words.size() != 3 || !IsName(words[1]) || !IsClassName(words[2]))
         return Fail(line, "expected 'Begin NAME CLASS'", error);
+    if (form_->controls.size() == kMaxControls)
+        return Fail(line, "more than " + std::to_string(kMaxControls) + " controls on form " + form_->name, error);
     for (const ControlDesign& other : form_->controls)
         if (SameName(other.name, words[1]))
             return Fail(line, "duplicate control name '" + words[1] + "' (first at line " + std::to_string(other.line) + ")",
@@ -198,10 +216,9 @@ bool Parser::Begin(int line, const std::vector<std::string>& words, std::string*
 
 bool Parser::Unique(int line, const std::string& key, std::string* error)
 {
-    for (const auto& [seen, at] : keysOfBlock_)
-        if (SameName(seen, key))
-            return Fail(line, key + " given twice (first at line " + std::to_string(at) + ")", error);
-    keysOfBlock_.emplace_back(key, line);
+    const auto [seen, added] = keysOfBlock_.emplace(key, line);
+    if (!added)
+        return Fail(line, key + " given twice (first at line " + std::to_string(seen->second) + ")", error);
     return true;
 }
 
@@ -269,6 +286,8 @@ bool Parser::FormProperty(int line, const std::string& text, std::string* error)
 bool Parser::ControlProperty(int line, const std::string& text, std::string* error)
 {
     ControlDesign& control = form_->controls.back();
+    if (keysOfBlock_.size() == kMaxKeys)
+        return Fail(line, control.name + " has more than " + std::to_string(kMaxKeys) + " properties", error);
     std::string key, raw, reason;
     if (!Assignment(line, text, &key, &raw, error))
         return false;

@@ -36,5 +36,8 @@ namespace nimbo::res {
 std::recursive_mutex& Lock();
 // A null module stands for the current one.
 HINSTANCE Resolve(HINSTANCE module);
+// The module registered under the name; null, and nothing registered, when
+// there is none.
+HINSTANCE FindModule(const std::string& name);
 
 }  // namespace nimbo::res

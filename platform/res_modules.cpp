@@ -35,6 +35,14 @@ HINSTANCE Resolve(HINSTANCE module)
     return module ? module : TheRegistry().current;
 }
 
+HINSTANCE FindModule(const std::string& name)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    const auto& modules = TheRegistry().modules;
+    const auto it = modules.find(name);
+    return it == modules.end() ? nullptr : it->second.get();
+}
+
 }  // namespace nimbo::res
 
 using nimbo::res::Lock;

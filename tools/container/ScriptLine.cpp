@@ -46,11 +46,13 @@ bool SplitScriptLine(const std::string& line, std::vector<ScriptWord>* words, st
 
 bool ParseScriptInteger(const std::string& text, long long* value)
 {
-    if (text.empty())
+    // strtoll alone would skip leading blanks (a quoted word may have them).
+    if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])))
         return false;
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     char* end = nullptr;
     errno = 0;
     *value = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
-    return *end == '\0' && errno == 0;
+    // All of it: a NUL inside the word would end strtoll's reading early.
+    return end == text.c_str() + text.size() && errno == 0;
 }
