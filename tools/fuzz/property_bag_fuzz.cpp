@@ -3,14 +3,13 @@
 // line or value taken alone. A control loaded from the bag (absent and
 // unusable values take their defaults) keeps what it was given, and saves a
 // bag that loads back without a problem and saves the same again.
-#include "clients/led/LedCtrl.h"
+#include "platform/olectl.h"
 #include "platform/propbag.h"
-#include "server/NimboCtrl.h"
+#include "platform/registry.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <new>
 #include <string>
 
 namespace {
@@ -29,14 +28,21 @@ void RequireRoundTrip(const PropertyBag& bag)
     Require(again.Values() == bag.Values());
 }
 
-// Each control is made anew for every input, in storage kept for the run:
-// the server's megabyte of register image, fresh per input, costs more than
-// the input.
-template <class Control>
-void LoadAndSave(const PropertyBag& bag)
+// The server and a lamp, made by class through the registration store once
+// for the run (the server's megabyte of register image, fresh per input,
+// would cost more than the input) and reset to their defaults before each
+// load.
+COleControl* Made(const char* progId)
 {
-    static void* storage = ::operator new(sizeof(Control), std::align_val_t{alignof(Control)});
-    Control* control = std::construct_at(static_cast<Control*>(storage));
+    std::string error;
+    COleControl* control = nimbo::CreateControl(progId, &error);
+    Require(control != nullptr);
+    return control;
+}
+
+void LoadAndSave(COleControl* control, const PropertyBag& bag)
+{
+    control->ResetProperties();
     control->LoadProperties(bag);
     PropertyBag saved;
     control->SaveProperties(&saved);
@@ -53,7 +59,6 @@ void LoadAndSave(const PropertyBag& bag)
     PropertyBag resaved;
     control->SaveProperties(&resaved);
     Require(resaved.Values() == saved.Values());
-    std::destroy_at(control);
 }
 
 }  // namespace
@@ -61,6 +66,10 @@ void LoadAndSave(const PropertyBag& bag)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef NIMBO_FUZZ_REGISTRY
+    // The store of the build this program came from, every control in it.
+    setenv("NIMBO_REGISTRY", NIMBO_FUZZ_REGISTRY, 0);
+#endif
     return 0;
 }
 
@@ -84,7 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!bag.FromText(text, &error))
         return 0;
     RequireRoundTrip(bag);
-    LoadAndSave<CNimboCtrl>(bag);
-    LoadAndSave<CLedCtrl>(bag);
+    static COleControl* const server = Made("NIMBO.NimboCtrl.1");
+    static COleControl* const lamp = Made("LED.LedCtrl.1");
+    LoadAndSave(server, bag);
+    LoadAndSave(lamp, bag);
     return 0;
 }
