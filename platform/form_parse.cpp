@@ -1,6 +1,7 @@
 // Reading form files. The whole file is checked before anything is built,
 // and a problem names its file and line, as a compiler would.
 #include "platform/form_design.h"
+#include "platform/text_trim.h"
 
 #include "platform/propbag.h"
 
@@ -25,16 +26,6 @@ constexpr std::size_t kMaxKeys = 1000;
 struct NoCase {
     bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
 };
-
-std::string Trim(const std::string& s)
-{
-    std::size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
-        ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
-        --e;
-    return s.substr(b, e - b);
-}
 
 // A '#' starts a comment unless it is inside a quoted string.
 std::string WithoutComment(const std::string& line)

@@ -1,4 +1,5 @@
 #include "platform/propbag.h"
+#include "platform/text_trim.h"
 
 #include <cctype>
 #include <fstream>
@@ -6,15 +7,7 @@
 
 namespace {
 
-std::string Trim(const std::string& s)
-{
-    std::size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
-        ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
-        --e;
-    return s.substr(b, e - b);
-}
+using nimbo::Trim;
 
 bool IsKey(const std::string& key)
 {
