@@ -5,7 +5,7 @@
 #include "platform/registry.h"
 #include "platform/test_support.h"
 #include "platform/wingdi.h"
-#include "server/NimboCtrl.h"
+#include "server/nimbo_ctrl.h"
 
 #include <benchmark/benchmark.h>
 

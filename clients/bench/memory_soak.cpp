@@ -6,9 +6,9 @@
 // running time, so the end figure should stay near the first.
 //
 //   memory_soak [--seconds N] [--warmup N]     (defaults 60 and 5)
-#include "clients/led/LedCtrl.h"
+#include "clients/led/led_ctrl.h"
 #include "platform/winuser.h"
-#include "server/NimboCtrl.h"
+#include "server/nimbo_ctrl.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 

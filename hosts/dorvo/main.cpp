@@ -1,8 +1,8 @@
 // dorvo: the generator-set panel. The main window polls PLC 1 and shows its
 // live values; "Costanti" and "Storico" open secondary windows whose
 // displays the main window's server serves while they are open.
-#include "hosts/common/HostProgram.h"
-#include "hosts/dorvo/DorvoPanel.h"
+#include "hosts/common/host_program.h"
+#include "hosts/dorvo/dorvo_panel.h"
 
 #include <cstdio>
 

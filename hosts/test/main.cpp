@@ -1,8 +1,8 @@
 // test: the kit's demonstration panel. One control of each kind on PLC 1,
 // registered with the server when the window loads; the button writes
 // register 301 and shows register 302.
-#include "hosts/common/HostProgram.h"
-#include "hosts/test/DemoPanel.h"
+#include "hosts/common/host_program.h"
+#include "hosts/test/demo_panel.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The demonstration panel against station 1 on COM1.
-#include "hosts/common/HostProgram.h"
-#include "hosts/test/DemoPanel.h"
-#include "hosts/tests/HostFixture.h"
+#include "hosts/common/host_program.h"
+#include "hosts/test/demo_panel.h"
+#include "hosts/tests/host_fixture.h"
 #include "platform/registry.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The generator-set panel against station 1 on COM3.
-#include "hosts/dorvo/DorvoPanel.h"
-#include "hosts/tests/HostFixture.h"
+#include "hosts/dorvo/dorvo_panel.h"
+#include "hosts/tests/host_fixture.h"
 
 namespace {
 constexpr DISPID kLedValue = 7;

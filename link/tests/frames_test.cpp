@@ -1,5 +1,5 @@
 // Requests as they go out on the line, byte for byte.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 using Bytes = std::vector<BYTE>;
 

@@ -1,5 +1,5 @@
 // The register image and the per-PLC tables.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 TEST_F(LinkTest, RegisterAccessorsTakePlcOneToThirtyOneOnly)
 {

@@ -1,5 +1,5 @@
 // One PLC's pass over its range, and moving from PLC to PLC.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 TEST_F(LinkTest, RangeZeroToFortyIsReadInThreeBlocksThenTheRequestStartsOver)
 {

@@ -1,5 +1,5 @@
 // Opening, closing and the line settings, on memory lines.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 // Taking replies in: completeness, finding the frame, checking, applying.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 class ReceiveTest : public LinkTest {
 protected:

@@ -1,6 +1,6 @@
 // Whatever the line delivers, the receiver stays inside its buffer and the
 // image, and never applies what it did not verify.
-#include "link/tests/LinkFixture.h"
+#include "link/tests/link_fixture.h"
 
 #include <random>
 

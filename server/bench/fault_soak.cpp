@@ -12,7 +12,7 @@
 //              (100000, 10, 1, any kind, 22; KIND as plcsim names it: badsum...)
 // The first foreign values are shown with the exchanges just before them.
 #include "platform/winuser.h"
-#include "server/NimboCtrl.h"
+#include "server/nimbo_ctrl.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 

@@ -5,7 +5,7 @@
 // of 16 registers per tick). A period too short for the line completes no
 // pass at all, and says so.
 #include "platform/winuser.h"
-#include "server/NimboCtrl.h"
+#include "server/nimbo_ctrl.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 

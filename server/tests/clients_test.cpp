@@ -1,5 +1,5 @@
 // The client list and the notifications sent to it.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 
 TEST_F(ServerTest, AddAndRemoveKeepOrderWithoutDuplicates)
 {

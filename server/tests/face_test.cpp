@@ -1,5 +1,5 @@
 // The face icons as the control draws them.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 
 namespace {
 

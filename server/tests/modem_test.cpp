@@ -1,6 +1,6 @@
 // Dialing through an AT modem before the scan takes over.
-#include "server/ServerDialogs.h"
-#include "server/tests/ServerFixture.h"
+#include "server/server_dialogs.h"
+#include "server/tests/server_fixture.h"
 
 #include <string>
 

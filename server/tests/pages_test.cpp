@@ -2,9 +2,9 @@
 // and the PLC table edited in place whatever becomes of the sheet.
 #include "platform/menu.h"
 #include "platform/propsheet.h"
-#include "server/NimboPropPage.h"
-#include "server/ServerDialogs.h"
-#include "server/tests/ServerFixture.h"
+#include "server/nimbo_prop_page.h"
+#include "server/server_dialogs.h"
+#include "server/tests/server_fixture.h"
 
 #include <string>
 

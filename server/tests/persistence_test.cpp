@@ -1,5 +1,5 @@
 // Saving and loading the server's settings.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 
 TEST_F(ServerTest, SavedKeysComeInTheirOrderWithDefaults)
 {

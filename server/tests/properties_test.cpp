@@ -1,6 +1,6 @@
 // The server's automation interface: what each property accepts, ignores
 // and refuses.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 
 using plcsim::RequestKind;
 

@@ -1,8 +1,8 @@
 // The diagnostic window: the password, the PLC table edited in place, the
 // live PLC state and the registered clients.
 #include "platform/menu.h"
-#include "server/ServerDialogs.h"
-#include "server/tests/ServerFixture.h"
+#include "server/server_dialogs.h"
+#include "server/tests/server_fixture.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 // The scan on its real timer, against simulated stations on a
 // pseudo-terminal.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 #include "tools/plcsim/pty_server.h"
 
 #include <cstdlib>

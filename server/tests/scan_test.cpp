@@ -1,5 +1,5 @@
 // The scan cycle, tick by tick.
-#include "server/tests/ServerFixture.h"
+#include "server/tests/server_fixture.h"
 
 using plcsim::RequestKind;
 

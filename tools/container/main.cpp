@@ -1,7 +1,7 @@
 // nimbo-container: creates controls by class in a window and drives them
 // with a script, one command a line, from a file or standard input.
-#include "tools/container/Container.h"
-#include "tools/container/ScriptRunner.h"
+#include "tools/container/container.h"
+#include "tools/container/script_runner.h"
 
 #include <cstdio>
 #include <cstring>

@@ -4,7 +4,7 @@
 // stays inside the buffer, cells the line cannot address keep their marks,
 // every request written is a whole frame, and a read request never leaves
 // the range of the PLC being scanned.
-#include "link/ComSer.h"
+#include "link/com_ser.h"
 #include "platform/clock.h"
 #include "platform/serial_memory.h"
 #include "tools/fuzz/input_reader.h"

@@ -4,9 +4,9 @@
 // wait or touch files are left out: they cost real time or write anywhere.
 #include "platform/registry.h"
 #include "platform/serial_device.h"
-#include "tools/container/Container.h"
-#include "tools/container/ScriptLine.h"
-#include "tools/container/ScriptRunner.h"
+#include "tools/container/container.h"
+#include "tools/container/script_line.h"
+#include "tools/container/script_runner.h"
 
 #include <cctype>
 #include <climits>

@@ -2,7 +2,7 @@
 // way the server's scan timer does, one receive check per tick, and prints
 // the registers once the asked number of passes has completed; or it writes
 // one register and prints the station's echo.
-#include "link/ComSer.h"
+#include "link/com_ser.h"
 #include "platform/clock.h"
 #include "platform/serial_device.h"
 #include "tools/poll/poll_options.h"

@@ -1,8 +1,8 @@
 // What every client control does with the server's messages, its binding
 // properties, its identity record and its persistence.
-#include "clients/common/ClientArtwork.h"
+#include "clients/common/client_artwork.h"
 #include "platform/test_support.h"
-#include "clients/common/ClientCtrl.h"
+#include "clients/common/client_ctrl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "clients/edit/EditValueText.h"
+#include "clients/edit/edit_value_text.h"
 #include "platform/test_support.h"
-#include "clients/edit/tests/EditFixture.h"
+#include "clients/edit/tests/edit_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "clients/common/ClientArtwork.h"
-#include "clients/edit/EditArtwork.h"
-#include "clients/edit/EditValueText.h"
-#include "clients/edit/tests/EditFixture.h"
+#include "clients/common/client_artwork.h"
+#include "clients/edit/edit_artwork.h"
+#include "clients/edit/edit_value_text.h"
+#include "clients/edit/tests/edit_fixture.h"
 
 namespace {
 

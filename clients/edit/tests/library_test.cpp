@@ -1,4 +1,4 @@
-#include "clients/edit/EditCtrl.h"
+#include "clients/edit/edit_ctrl.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "clients/edit/EditPage.h"
-#include "clients/edit/tests/EditFixture.h"
+#include "clients/edit/edit_page.h"
+#include "clients/edit/tests/edit_fixture.h"
 #include "platform/propsheet.h"
 #include "platform/registry.h"
 

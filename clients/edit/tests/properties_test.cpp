@@ -1,4 +1,4 @@
-#include "clients/edit/tests/EditFixture.h"
+#include "clients/edit/tests/edit_fixture.h"
 #include "platform/test_support.h"
 
 namespace {

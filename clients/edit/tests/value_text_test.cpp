@@ -1,4 +1,4 @@
-#include "clients/edit/EditValueText.h"
+#include "clients/edit/edit_value_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The LED's property page: its ranges, the order it checks them in, and the
 // preview that follows the style field.
-#include "clients/led/LedArtwork.h"
-#include "clients/led/LedCtrl.h"
-#include "clients/led/LedPropPage.h"
+#include "clients/led/led_artwork.h"
+#include "clients/led/led_ctrl.h"
+#include "clients/led/led_prop_page.h"
 #include "platform/propsheet.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The LED's look, properties and identity.
-#include "clients/led/LedArtwork.h"
+#include "clients/led/led_artwork.h"
 #include "platform/test_support.h"
-#include "clients/led/LedCtrl.h"
+#include "clients/led/led_ctrl.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // How the server's notifications reach the lamps.
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
-#include "clients/common/ClientArtwork.h"
+#include "clients/common/client_artwork.h"
 
 using led8test::Crop;
 

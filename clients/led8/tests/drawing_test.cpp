@@ -1,7 +1,7 @@
 // What the eight lamps and the caption panel show.
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
-#include "clients/common/ClientArtwork.h"
+#include "clients/common/client_artwork.h"
 
 using led8test::Crop;
 using led8test::kGrey;

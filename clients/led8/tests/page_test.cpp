@@ -1,7 +1,7 @@
 // The eight-LED control's property page: its fields, ranges and preview.
-#include "clients/led8/ZemLed8PropPage.h"
+#include "clients/led8/zem_led8_prop_page.h"
 #include "platform/test_support.h"
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
 #include "platform/propsheet.h"
 #include "platform/registry.h"

@@ -1,5 +1,5 @@
 // What the eight-LED control stores with the host's form.
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
 namespace {
 std::vector<std::string> Keys(const PropertyBag& bag)

@@ -1,5 +1,5 @@
 // The automation properties and their setters' rules.
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
 namespace {
 Variant Get(COleControl& c, DISPID id)

@@ -1,5 +1,5 @@
 // The library as hosts find it: by programmatic identifier or class name.
-#include "clients/led8/tests/Led8Fixture.h"
+#include "clients/led8/tests/led8_fixture.h"
 
 #include "platform/registry.h"
 

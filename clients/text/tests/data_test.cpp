@@ -1,7 +1,7 @@
 // How the server's notifications reach the text.
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/tests/text_fixture.h"
 
-#include "clients/common/ClientArtwork.h"
+#include "clients/common/client_artwork.h"
 
 using texttest::Crop;
 

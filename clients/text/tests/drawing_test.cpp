@@ -1,7 +1,7 @@
 // Which caption the panel shows, and where.
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/tests/text_fixture.h"
 
-#include "clients/common/ClientArtwork.h"
+#include "clients/common/client_artwork.h"
 
 using texttest::Crop;
 using texttest::InkColumns;

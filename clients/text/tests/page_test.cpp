@@ -1,7 +1,7 @@
 // The two-caption text control's property page: labels that follow the bit,
 // its own ranges and exchange order.
-#include "clients/text/ZemTextPropPage.h"
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/zem_text_prop_page.h"
+#include "clients/text/tests/text_fixture.h"
 
 #include "platform/propsheet.h"
 #include "platform/registry.h"

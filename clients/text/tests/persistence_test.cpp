@@ -1,5 +1,5 @@
 // What the two-caption text control stores with the host's form.
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/tests/text_fixture.h"
 
 namespace {
 std::vector<std::string> Keys(const PropertyBag& bag)

@@ -1,5 +1,5 @@
 // The automation properties and their setters' rules.
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/tests/text_fixture.h"
 
 namespace {
 Variant Get(COleControl& c, DISPID id)

@@ -1,5 +1,5 @@
 // The library as hosts find it: by programmatic identifier or class name.
-#include "clients/text/tests/TextFixture.h"
+#include "clients/text/tests/text_fixture.h"
 
 #include "platform/registry.h"
 

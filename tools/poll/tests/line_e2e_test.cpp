@@ -1,6 +1,6 @@
 // The port object and the poller against simulated stations on a real
 // pseudo-terminal: bytes really cross a line here, with real waits.
-#include "link/ComSer.h"
+#include "link/com_ser.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 

@@ -1,0 +1,107 @@
+#include "hosts/common/host_program.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+std::string ProgramFolder()
+{
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+}  // namespace
+
+bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* o)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (arg == "--screenshot" && hasValue) {
+            o->screenshot = argv[++i];
+        } else if (arg == "--after" && hasValue) {
+            char* end = nullptr;
+            long ms = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || ms < 0 || ms > 3600000) {
+                std::fprintf(stderr, "%s: --after wants milliseconds, not %s\n", argv[0], argv[i]);
+                return false;
+            }
+            o->afterMs = static_cast<int>(ms);
+        } else if (arg == "--report") {
+            o->report = true;
+        } else if (arg == "--open" && hasValue && secondaryWindows) {
+            std::stringstream names(argv[++i]);
+            std::string name;
+            while (std::getline(names, name, ','))
+                if (!name.empty())
+                    o->open.push_back(name);
+        } else {
+            std::fprintf(stderr, "usage: %s [--screenshot FILE.png [--after MS]] [--report]%s\n", argv[0],
+                         secondaryWindows ? " [--open costanti,storico]" : "");
+            return false;
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std::string& name)
+{
+    std::string path = ProgramFolder() + "/forms/" + program + "/" + name + ".frm";
+    std::string error;
+    std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(path, &error);
+    if (!form || !form->Create(&error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::exit(2);
+    }
+    return form;
+}
+
+std::string ScreenshotBeside(const std::string& file, const std::string& window)
+{
+    std::filesystem::path p(file);
+    std::string stem = p.stem().string() + "-" + window + (p.has_extension() ? p.extension().string() : ".png");
+    return (p.parent_path() / stem).string();
+}
+
+void EndOnRuntimeError(nimbo::Form& form)
+{
+    form.OnError([](const std::string&, const std::string&) { std::exit(1); });
+}
+
+double MillisecondsSinceStart()
+{
+    // The process's start time, from the kernel, against the same clock.
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream fields(text.substr(close + 2));
+    std::string field;
+    unsigned long long startTicks = 0;
+    for (int i = 3; i <= 22 && fields >> field; ++i)
+        if (i == 22)
+            startTicks = std::stoull(field);
+    std::ifstream uptimeFile("/proc/uptime");
+    double uptime = 0;
+    uptimeFile >> uptime;
+    const double ticksPerSecond = 100.0;  // USER_HZ on Linux
+    return (uptime - static_cast<double>(startTicks) / ticksPerSecond) * 1000.0;
+}
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}

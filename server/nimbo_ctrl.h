@@ -1,0 +1,110 @@
+// The server control: owns the port object, polls the PLCs on its timer,
+// keeps the list of client windows and tells them when fresh data is in the
+// register image.
+#pragma once
+
+#include "link/client_info.h"
+#include "link/com_ser.h"
+#include "platform/olectl.h"
+#include "platform/wingdi.h"
+#include "server/modem_dialog.h"
+#include "server/report_dialog.h"
+
+#include <string>
+#include <vector>
+
+// Dispatch identifiers of the server's automation interface.
+enum NimboDispId : DISPID {
+    DISPID_NIMBO_ADDCLIENT = 1,
+    DISPID_NIMBO_REMOVECLIENT = 2,
+    DISPID_NIMBO_COM = 3,
+    DISPID_NIMBO_SPEED = 4,
+    DISPID_NIMBO_INTERNALTIMER = 5,
+    DISPID_NIMBO_PASSWORD = 6,
+    DISPID_NIMBO_GO = 7,
+    DISPID_NIMBO_PLCENABLED1 = 8,    // .. 39 for PLC 32
+    DISPID_NIMBO_PLCSTART1 = 40,     // .. 71
+    DISPID_NIMBO_PLCSTOP1 = 72,      // .. 103
+    DISPID_NIMBO_INTERNALCOMSER = 104,
+    DISPID_NIMBO_MODEM = 105,
+    DISPID_NIMBO_MODEMTEST = 106,
+    DISPID_NIMBO_MODEMINIT = 107,
+    DISPID_NIMBO_MODEMDISCONNECT = 108,
+    DISPID_NIMBO_MODEMNUMBER = 109,
+    DISPID_NIMBO_REG = 110,
+    DISPID_NIMBO_PLCENABLED = 111,
+    DISPID_NIMBO_PLCSTART = 112,
+    DISPID_NIMBO_PLCSTOP = 113,
+    DISPID_NIMBO_BIT = 114,
+    DISPID_NIMBO_ONPLC = 1,  // event
+};
+
+constexpr UINT_PTR kScanTimer = 1;
+extern const char* const kPortOpenFailure;
+
+class CNimboCtrl : public COleControl {
+public:
+    CNimboCtrl();
+    ~CNimboCtrl() override;
+
+    // Added after the framework's operations, in this order.
+    virtual void AdvanceAnimation();
+    virtual void NotifyClient(HWND window, UINT message);
+
+    void OnDraw(CDC* dc, const RECT& bounds, const RECT& invalid) override;
+    void DoPropExchange(CPropExchange* px) override;
+    BOOL OnSetExtent(const SIZE& size) override;
+    BOOL OnProperties(HWND parent) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnLButtonDblClk(UINT flags, POINT point) override;
+
+    // ---- Automation (the dispatch table calls these).
+    void AddClient(HWND window);
+    void RemoveClient(HWND window);
+    void SetCom(std::int32_t value);
+    void SetSpeed(std::int32_t value);
+    void SetInternalTimer(std::int32_t value);
+    void SetPassword(const std::string& value);
+    void SetGo(BOOL value);
+    std::int32_t GetReg(std::int32_t plc, std::int32_t offset);
+    void SetReg(std::int32_t plc, std::int32_t offset, std::int32_t value);
+    BOOL GetBit(std::int32_t plc, std::int32_t offset, std::int32_t bit);
+    void SetBit(std::int32_t plc, std::int32_t offset, std::int32_t bit, BOOL value);
+    void AboutBox();
+
+    // ---- Broadcasts to the registered clients.
+    void BroadcastData();
+    void BroadcastOffline();
+
+    CModemDialog modemDialog;
+    CReportDialog reportDialog;
+    CComSer comSer;
+    std::vector<HWND> clientWindows;
+    std::vector<CClientInfo*> clientRecords;
+    HICON icons[9] = {};
+    std::string password;
+    std::string modemInit;
+    std::string modemTest;
+    std::string modemDisconnect;
+    std::string modemNumber;
+    BOOL modemEnabled = FALSE;
+    std::int32_t goValue = 0;
+    std::int32_t iconFrame = 0;
+    std::int32_t iconTime = 0;
+    std::int32_t modemStage = 0;
+    std::int32_t scanning = 0;
+
+private:
+    void BuildDispatch();
+    void DispatchSettings();
+    void DispatchNumberedPlcTables();
+    void DispatchIndexedPlcTables();
+    void DispatchModem();
+    void ScanTick();
+    void DialTick();
+    void StartDialing();
+    void OpenReport();
+    void StartLink();
+    void StopLink();
+    static bool PlcAddressable(std::int32_t plc) { return plc >= 1 && plc <= 31; }
+};

@@ -1,0 +1,54 @@
+// Starting and stopping the link.
+#include "server/nimbo_ctrl.h"
+
+namespace {
+constexpr int kQueueSize = 4096;
+constexpr int kDirectLine = 0;
+constexpr int kModemHandshake = 1;
+}  // namespace
+
+void CNimboCtrl::SetGo(BOOL value)
+{
+    if (goValue == 1) {
+        if (modemEnabled == 1)
+            comSer.SendText(modemDisconnect.c_str());
+        comSer.Close();
+        scanning = 0;
+    }
+    goValue = value;
+    if (value != 1) {
+        StopLink();
+        return;
+    }
+    StartLink();
+}
+
+void CNimboCtrl::StopLink()
+{
+    if (m_hWnd)
+        KillTimer(m_hWnd, kScanTimer);
+    if (modemEnabled == 1)
+        comSer.SendText(modemDisconnect.c_str());
+    comSer.Close();
+    scanning = 0;
+    BroadcastOffline();
+}
+
+void CNimboCtrl::StartLink()
+{
+    if (scanning != 1) {
+        bool modem = modemEnabled != 0;
+        if (!comSer.Open(kQueueSize, kQueueSize, modem ? kModemHandshake : kDirectLine)) {
+            MessageBoxA(m_hWnd, kPortOpenFailure, "Nimbo", MB_ICONQUESTION | MB_OK);
+        } else if (modem) {
+            // The scan takes over once the modem has connected.
+            StartDialing();
+        } else {
+            if (m_hWnd)
+                SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(comSer.timerInterval), nullptr);
+            scanning = 1;
+        }
+    }
+    BroadcastOffline();
+    SetModifiedFlag();
+}

@@ -1,0 +1,47 @@
+// One tick of the scan timer: take in the reply, tell the clients when a
+// PLC's pass has closed, move on when a PLC did not answer in time.
+#include "server/nimbo_ctrl.h"
+
+// What a receive step tells; 0, a reply applied and the pass going on,
+// needs nothing here.
+namespace {
+constexpr int kPassClosed = 1;
+constexpr int kNoCompleteReply = 2;
+}  // namespace
+
+void CNimboCtrl::OnTimer(UINT_PTR)
+{
+    if (scanning == 1)
+        ScanTick();
+    else
+        DialTick();
+}
+
+void CNimboCtrl::ScanTick()
+{
+    if (modemDialog.Exists())
+        modemDialog.End(0);
+
+    int r = comSer.ReceiveStep();
+    int plc = comSer.currentPlc;
+    // With no PLC enabled any more the scan stays idle: nothing is marked
+    // for PLC 0 and nothing goes to station 0.
+    bool plcSelected = plc >= 1 && plc <= CComSer::kPlcCount;
+
+    if (r == kPassClosed && plcSelected) {
+        iconFrame = 10;
+        BroadcastData();
+        if (reportDialog.Exists())
+            reportDialog.PostRefresh(plc - 1);
+        FireEvent(DISPID_NIMBO_ONPLC, {Variant::Long(plc)});
+        comSer.NextPlc();
+    } else if (r == kNoCompleteReply) {
+        if (plcSelected) {
+            if (reportDialog.Exists())
+                reportDialog.PostRefresh(plc - 1);
+            comSer.plcStatus[plc - 1] = 0;
+        }
+        comSer.NextPlc();
+    }
+    AdvanceAnimation();
+}
