@@ -175,12 +175,6 @@ NIMBO_PLATFORM_API SIZE DialogBaseUnits(const std::string& face, int points);
 NIMBO_PLATFORM_API RECT DialogUnitsToPixels(const DialogTemplate& dialogTemplate, const RECT& units);
 NIMBO_PLATFORM_API SIZE DialogPixelSize(const DialogTemplate& dialogTemplate);
 
-// Who answers modal dialogs. When set, DoModal calls it once the dialog is
-// up and its loop runs; it fills fields and presses buttons, or arranges
-// for something else to end the dialog. With none and no display, DoModal
-// says so on standard error and answers IDCANCEL at once. Empty: none.
-NIMBO_PLATFORM_API void SetDialogDriver(std::function<void(CDialog&)> driver);
-
 // A modal box with one icon at the left, the other at the right, a line of
 // text between them and an OK button. Answers what DoModal answers.
 NIMBO_PLATFORM_API INT_PTR ShowAboutBox(HWND owner, const std::string& caption, HICON left, HICON right,

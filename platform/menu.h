@@ -39,10 +39,5 @@ struct MenuEntry {
     bool separator = false;
 };
 
-// Who answers popup menus. When set, TrackPopupMenu calls it with the
-// menu's entries while the menu is open, and takes the identifier it
-// answers as the user's choice (0: closed without a choice). With none and
-// no display, nothing is chosen. Empty: none.
-NIMBO_PLATFORM_API void SetMenuDriver(std::function<UINT(const std::vector<MenuEntry>&)> driver);
 
 }  // namespace nimbo

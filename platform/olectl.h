@@ -156,3 +156,10 @@ private:
     std::vector<std::string> propertyPages_;
     std::string progId_;
 };
+
+namespace nimbo {
+// Host side: creates a control by class or programmatic identifier through
+// the registration store, loading its library. Null with a reason when the
+// name is unknown or the library cannot be loaded.
+NIMBO_PLATFORM_API COleControl* CreateControl(const std::string& classOrProgId, std::string* error);
+}  // namespace nimbo

@@ -17,7 +17,6 @@
 #include <string>
 #include <vector>
 
-class COleControl;
 
 struct NIMBO_PLATFORM_API GUID {
     DWORD Data1;
@@ -93,10 +92,8 @@ NIMBO_PLATFORM_API void ObjectCreated();
 NIMBO_PLATFORM_API void ObjectDestroyed();
 NIMBO_PLATFORM_API long LiveObjects();
 
-// Host side: loads the class's library and creates the control. Null with a
-// reason when the name is unknown or the library cannot be loaded.
-NIMBO_PLATFORM_API COleControl* CreateControl(const std::string& classOrProgId, std::string* error);
-// Creates a registered property page object by its class identifier text.
+// Loads the class's library and creates an object of the kind asked for.
+// Null with a reason when the name is unknown or the library cannot be loaded.
 NIMBO_PLATFORM_API void* CreateRegisteredObject(const std::string& classOrProgId, ClassKind kind, std::string* error);
 
 }  // namespace nimbo

@@ -11,7 +11,7 @@ namespace nimbo {
 
 // What InvalidateRect was given, rectangle by rectangle. Nothing
 // is kept until RecordInvalidations(true) (tests switch it on for their
-// whole program by linking platform/tests/record_invalidations.cpp), since
+// whole program by linking platform/window/tests/record_invalidations.cpp), since
 // only a test ever takes the record and a panel invalidates for as long as
 // it runs; RecordInvalidations(false) stops and forgets what was kept.
 // TakeInvalidations answers every rectangle given for the window since the

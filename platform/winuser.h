@@ -208,12 +208,6 @@ namespace nimbo {
 NIMBO_PLATFORM_API void RunEventLoop(int milliseconds);
 NIMBO_PLATFORM_API void QuitEventLoop(int code);
 
-// What message boxes said while no one could answer them (no display):
-// each box writes its text to standard error, answers its default button
-// and leaves the text here for tests.
-NIMBO_PLATFORM_API const std::string& LastMessageBoxText();
-NIMBO_PLATFORM_API int MessageBoxCount();
-
 // True when nothing can be shown to a person (the offscreen platform).
 // Programs started with no display are switched to it before the first
 // window, so they run the same, unseen.

@@ -2,6 +2,7 @@
 // client windows when none, some or all of their registers changed, and one
 // full paint of each kind of control. Controls are created by class from
 // the registration store, exactly as a host creates them.
+#include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/test_support.h"
 #include "platform/wingdi.h"

@@ -2,6 +2,7 @@
 #include "hosts/common/host_program.h"
 #include "hosts/test/demo_panel.h"
 #include "hosts/tests/host_fixture.h"
+#include "platform/olectl.h"
 #include "platform/registry.h"
 
 namespace {

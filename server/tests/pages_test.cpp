@@ -2,6 +2,7 @@
 // and the PLC table edited in place whatever becomes of the sheet.
 #include "platform/menu.h"
 #include "platform/propsheet.h"
+#include "platform/scripting.h"
 #include "server/nimbo_prop_page.h"
 #include "server/server_dialogs.h"
 #include "server/tests/server_fixture.h"

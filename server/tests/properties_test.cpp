@@ -1,6 +1,7 @@
 // The server's automation interface: what each property accepts, ignores
 // and refuses.
 #include "server/tests/server_fixture.h"
+#include "platform/scripting.h"
 
 using plcsim::RequestKind;
 

@@ -1,6 +1,7 @@
 // The diagnostic window: the password, the PLC table edited in place, the
 // live PLC state and the registered clients.
 #include "platform/menu.h"
+#include "platform/scripting.h"
 #include "server/server_dialogs.h"
 #include "server/tests/server_fixture.h"
 

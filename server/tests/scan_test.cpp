@@ -1,5 +1,6 @@
 // The scan cycle, tick by tick.
 #include "server/tests/server_fixture.h"
+#include "platform/scripting.h"
 
 using plcsim::RequestKind;
 

@@ -1,5 +1,6 @@
 #include "tools/container/container.h"
 
+#include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/wingdi.h"
 

@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/winuser.h"
+#include "platform/scripting.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 // The library as hosts find it: by programmatic identifier or host class
 // name, through the build's registration store.
 #include "clients/bar/zem_bar_ctrl.h"
+#include "platform/olectl.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "clients/edit/edit_ctrl.h"
+#include "platform/olectl.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>

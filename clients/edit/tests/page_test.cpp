@@ -2,6 +2,7 @@
 #include "clients/edit/tests/edit_fixture.h"
 #include "platform/propsheet.h"
 #include "platform/registry.h"
+#include "platform/scripting.h"
 
 #include <cstdlib>
 

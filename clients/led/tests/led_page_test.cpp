@@ -4,6 +4,7 @@
 #include "clients/led/led_ctrl.h"
 #include "clients/led/led_prop_page.h"
 #include "platform/propsheet.h"
+#include "platform/scripting.h"
 
 #include <gtest/gtest.h>
 

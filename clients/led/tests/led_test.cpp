@@ -2,6 +2,7 @@
 #include "clients/led/led_artwork.h"
 #include "platform/test_support.h"
 #include "clients/led/led_ctrl.h"
+#include "platform/olectl.h"
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>

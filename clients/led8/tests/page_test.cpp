@@ -5,6 +5,7 @@
 
 #include "platform/propsheet.h"
 #include "platform/registry.h"
+#include "platform/scripting.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,7 @@
 // The library as hosts find it: by programmatic identifier or class name.
 #include "clients/led8/tests/led8_fixture.h"
 
+#include "platform/olectl.h"
 #include "platform/registry.h"
 
 #include <cstdlib>

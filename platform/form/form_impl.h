@@ -1,0 +1,81 @@
+// What a form holds while it lives, for the form sources only.
+#pragma once
+
+#include "platform/form.h"
+#include "platform/form/form_design.h"
+#include "platform/wingdi.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace nimbo::form {
+
+// The top-level window: tells the form about clicks, closing and its end.
+class FormWindow final : public CWnd {
+public:
+    explicit FormWindow(FormState* owner) : owner_(owner) {}
+    ~FormWindow() override { DestroyWindow(); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    FormState* owner_;
+};
+
+struct Placed {
+    const ControlDesign* design = nullptr;
+    std::unique_ptr<CWnd> wnd;
+    COleControl* control = nullptr;  // the same object, when it is one
+};
+
+struct FormState {
+    FormDesign design;
+    FormWindow window{this};
+    std::vector<Placed> placed;  // in creation order
+    HICON icon = nullptr;
+
+    std::vector<std::function<void()>> loadHandlers;
+    std::vector<std::function<void()>> unloadHandlers;
+    std::vector<std::pair<std::string, std::function<void()>>> clickHandlers;
+    std::function<void(const std::string&, const std::string&)> errorHandler;
+    // Ends each RunUntilClosed loop running for this form.
+    std::vector<std::function<void()>> loopEnds;
+
+    bool open = false;
+    bool loadRan = false;
+    bool shown = false;
+    bool closing = false;
+    std::string lastError;
+
+    Placed* Find(const std::string& name);
+    // Control objects with their properties loaded, no windows yet.
+    bool Instantiate(std::string* error);
+    // The window and the controls' windows.
+    bool Realize(std::string* error);
+    // Unload, then controls newest first, then (unless it is going already)
+    // the window.
+    void Shutdown(bool destroyWindow);
+    void Teardown();
+
+    void Command(WPARAM wParam, LPARAM lParam);
+    void RuntimeError(const std::string& name, const std::string& reason);
+    // Runs a host handler; what it throws becomes a run-time error.
+    void Run(const std::string& who, const std::function<void()>& handler);
+};
+
+// ---- standard controls (form_standard.cpp)
+std::unique_ptr<CWnd> MakeStandard(Standard kind);
+bool CreateStandard(CWnd* wnd, const ControlDesign& design, HWND parent, UINT id);
+
+// ---- the top-level window on screen (form_window.cpp)
+// Hidden until ShowTopLevel; the client area is width x height pixels.
+bool CreateTopLevel(CWnd* window, int width, int height, const std::string& caption, HICON icon);
+// The first time: centred on the screen, or where the system puts windows.
+void ShowTopLevel(HWND window, bool firstTime, bool center);
+void RaiseTopLevel(HWND window);
+// Runs the event loop until the function given to started is called.
+void RunLoop(const std::function<void(std::function<void()> end)>& started);
+
+}  // namespace nimbo::form
