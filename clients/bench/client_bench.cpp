@@ -10,8 +10,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -94,11 +96,27 @@ BENCHMARK_CAPTURE(FullPaint, edit, "ZEMEDITLib.ZEMEDIT")->Unit(benchmark::kMicro
 
 }  // namespace
 
+const char kUsage[] =
+    "usage: client_bench [--benchmark_filter=REGEX] [--benchmark_repetitions=N] [--benchmark_...]\n"
+    "Times the client controls' painting; the options are the benchmark library's own.\n";
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 0);
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     benchmark::Initialize(&argc, argv);
+    // What the benchmark library did not take is no option of this program.
+    if (argc > 1) {
+        std::fprintf(stderr, "client_bench: %s %s\n%s", argv[1][0] == '-' ? "unknown option" : "unexpected", argv[1],
+                     kUsage);
+        return 2;
+    }
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

@@ -19,7 +19,9 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -58,6 +60,34 @@ struct Lamp {
     std::int32_t lit = 0;
 };
 
+const char kUsage[] =
+    "usage: memory_soak [--seconds N] [--warmup N]     (defaults 60 and 5)\n"
+    "Resident memory of a server with 200 lamps whose registers change on\n"
+    "every pass: after the warm-up, once a minute, and at the end.\n";
+
+// Nothing when the arguments are fine; else the status to exit with, after
+// the usage (asked for, or with what is wrong) has been printed.
+std::optional<int> CheckArguments(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg != "--seconds" && arg != "--warmup") {
+            std::fprintf(stderr, "memory_soak: %s %s\n%s", arg.starts_with("-") ? "unknown option" : "unexpected",
+                         argv[i], kUsage);
+            return 2;
+        }
+        if (++i >= argc) {
+            std::fprintf(stderr, "memory_soak: %s needs a value\n", argv[i - 1]);
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
+
 int Arg(int argc, char** argv, const char* name, int fallback)
 {
     for (int i = 1; i + 1 < argc; ++i)
@@ -70,6 +100,8 @@ int Arg(int argc, char** argv, const char* name, int fallback)
 
 int main(int argc, char** argv)
 {
+    if (auto status = CheckArguments(argc, argv))
+        return *status;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const int seconds = Arg(argc, argv, "--seconds", 60);
     const int warmup = Arg(argc, argv, "--warmup", 5);

@@ -19,36 +19,58 @@ std::string ProgramFolder()
 
 }  // namespace
 
-bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* o)
+std::optional<int> ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* o)
 {
+    // Messages start with the name the program was called by, without folders.
+    const std::string program = std::filesystem::path(argv[0]).filename().string();
+    std::string usage = "usage: " + program + " [--screenshot FILE.png [--after MS]] [--report]" +
+                        (secondaryWindows ? " [--open costanti,storico]" : "") +
+                        "\nWithout --screenshot the panel runs until its window is closed; with it, the\n"
+                        "main window is saved to FILE.png after MS milliseconds (3000) and the program\n"
+                        "ends. --report prints the time to the first paint and the resident memory.\n";
+    if (secondaryWindows)
+        usage += "--open opens the secondary windows first and saves them beside FILE as\n"
+                 "FILE-costanti.png and FILE-storico.png.\n";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(usage.c_str(), stdout);
+            return 0;
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        bool hasValue = i + 1 < argc;
-        if (arg == "--screenshot" && hasValue) {
+        const bool takesValue = arg == "--screenshot" || arg == "--after" || (arg == "--open" && secondaryWindows);
+        if (takesValue && i + 1 >= argc) {
+            std::fputs(usage.c_str(), stderr);
+            return 2;
+        }
+        if (arg == "--screenshot") {
             o->screenshot = argv[++i];
-        } else if (arg == "--after" && hasValue) {
+        } else if (arg == "--after") {
             char* end = nullptr;
             long ms = std::strtol(argv[++i], &end, 10);
             if (*end != '\0' || ms < 0 || ms > 3600000) {
-                std::fprintf(stderr, "%s: --after wants milliseconds, not %s\n", argv[0], argv[i]);
-                return false;
+                std::fprintf(stderr, "%s: --after wants milliseconds, not %s\n", program.c_str(), argv[i]);
+                return 2;
             }
             o->afterMs = static_cast<int>(ms);
         } else if (arg == "--report") {
             o->report = true;
-        } else if (arg == "--open" && hasValue && secondaryWindows) {
+        } else if (arg == "--open" && secondaryWindows) {
             std::stringstream names(argv[++i]);
             std::string name;
             while (std::getline(names, name, ','))
                 if (!name.empty())
                     o->open.push_back(name);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "%s: unknown option %s\n%s", program.c_str(), arg.c_str(), usage.c_str());
+            return 2;
         } else {
-            std::fprintf(stderr, "usage: %s [--screenshot FILE.png [--after MS]] [--report]%s\n", argv[0],
-                         secondaryWindows ? " [--open costanti,storico]" : "");
-            return false;
+            std::fputs(usage.c_str(), stderr);
+            return 2;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std::string& name)

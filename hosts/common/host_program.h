@@ -5,6 +5,7 @@
 #include "platform/form.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ struct HostOptions {
     bool report = false;            // print start-up time and resident memory
 };
 
-// False with the reason printed when the arguments are wrong.
-bool ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* options);
+// Nothing when the program is to run; otherwise the status to exit with at
+// once: 0 after --help printed the usage, 2 when the arguments are wrong
+// (the reason and the usage printed on standard error).
+std::optional<int> ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* options);
 
 // Loads program/NAME.frm from the forms folder beside the program and
 // creates it; a bad form stops the program with the file, line and reason.

@@ -1,16 +1,13 @@
 #include "hosts/dorvo/dorvo_panel.h"
 
+#include "clients/common/client_ctrl.h"
 #include "hosts/common/host_program.h"
 #include "hosts/dorvo/dorvo_icon.h"
+#include "server/nimbo_ctrl.h"
 
 #include <map>
 
 namespace {
-
-constexpr DISPID kClient = 4;
-constexpr DISPID kAddClient = 1;
-constexpr DISPID kRemoveClient = 2;
-constexpr DISPID kGo = 7;
 
 const std::vector<std::string> kMainClients = {
     "ZEMEDIT1", "ZEMEDIT2", "ZEMEDIT3", "ZEMEDIT4", "ZEMEDIT5", "ZEMEDIT6", "ZEMEDIT7",
@@ -38,11 +35,11 @@ void SecondaryWindow::Open()
         const auto& clients = kSecondaryClients.at(name_);
         form_->OnLoad([this, &clients] {
             loaded_ = true;
-            Register(clients, kAddClient);
+            Register(clients, DISPID_NIMBO_ADDCLIENT);
         });
         form_->OnUnload([this, &clients] {
             loaded_ = false;
-            Register(clients, kRemoveClient);
+            Register(clients, DISPID_NIMBO_REMOVECLIENT);
         });
         form_->OnClick("Command1", [this] { form_->Close(); });
     }
@@ -68,7 +65,7 @@ void SecondaryWindow::Register(const std::vector<std::string>& clients, DISPID h
     if (!main_.IsOpen() || main_.Control("Nimbo1") == nullptr)
         return;
     for (const auto& client : clients)
-        main_.Put("Nimbo1", how, {}, form_->Get(client, kClient));
+        main_.Put("Nimbo1", how, {}, form_->Get(client, DISPID_CLIENT_CLIENT));
 }
 
 DorvoPanel::DorvoPanel()
@@ -78,8 +75,8 @@ DorvoPanel::DorvoPanel()
     EndOnRuntimeError(g);
     g.OnLoad([&g] {
         for (const auto& client : kMainClients)
-            g.Put("Nimbo1", kAddClient, {}, g.Get(client, kClient));
-        g.Put("Nimbo1", kGo, {}, Variant::Bool(true));
+            g.Put("Nimbo1", DISPID_NIMBO_ADDCLIENT, {}, g.Get(client, DISPID_CLIENT_CLIENT));
+        g.Put("Nimbo1", DISPID_NIMBO_GO, {}, Variant::Bool(true));
     });
     g.OnClick("Command1", [this] { costanti_.Open(); });
     g.OnClick("Command2", [this] { storico_.Open(); });

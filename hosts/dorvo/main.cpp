@@ -9,8 +9,8 @@
 int main(int argc, char** argv)
 {
     HostOptions options;
-    if (!ParseHostOptions(argc, argv, true, &options))
-        return 2;
+    if (auto status = ParseHostOptions(argc, argv, true, &options))
+        return *status;
     DorvoPanel panel;
     nimbo::Form& g = panel.Main();
 
@@ -39,15 +39,19 @@ int main(int argc, char** argv)
     nimbo::RunEventLoop(options.afterMs);
     if (options.report)
         std::printf("resident %ld KiB\n", ResidentKiB());
-    bool saved = g.SaveScreenshot(options.screenshot);
-    if (saved)
-        std::printf("%s\n", options.screenshot.c_str());
+    bool saved = true;
+    auto report = [&saved](bool written, const std::string& file) {
+        if (written) {
+            std::printf("%s\n", file.c_str());
+        } else {
+            std::fprintf(stderr, "dorvo: cannot write screenshot %s\n", file.c_str());
+            saved = false;
+        }
+    };
+    report(g.SaveScreenshot(options.screenshot), options.screenshot);
     for (SecondaryWindow* w : opened) {
         std::string file = ScreenshotBeside(options.screenshot, w->Name());
-        if (w->Screenshot(file))
-            std::printf("%s\n", file.c_str());
-        else
-            saved = false;
+        report(w->Screenshot(file), file);
     }
     panel.Costanti().Close();
     panel.Storico().Close();

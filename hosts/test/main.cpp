@@ -9,8 +9,8 @@
 int main(int argc, char** argv)
 {
     HostOptions options;
-    if (!ParseHostOptions(argc, argv, false, &options))
-        return 2;
+    if (auto status = ParseHostOptions(argc, argv, false, &options))
+        return *status;
     std::unique_ptr<nimbo::Form> generale = LoadHostForm("test", "Generale");
     EndOnRuntimeError(*generale);
     AttachDemoHandlers(*generale);
@@ -27,6 +27,8 @@ int main(int argc, char** argv)
     bool saved = generale->SaveScreenshot(options.screenshot);
     if (saved)
         std::printf("%s\n", options.screenshot.c_str());
+    else
+        std::fprintf(stderr, "test: cannot write screenshot %s\n", options.screenshot.c_str());
     generale->Close();
     return saved ? 0 : 1;
 }

@@ -26,7 +26,9 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -60,6 +62,36 @@ const char* Word(int argc, char** argv, const char* name)
     return nullptr;
 }
 
+const char kUsage[] =
+    "usage: fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N]\n"
+    "The server against simulated stations that inject a fault into about one\n"
+    "exchange in N (defaults 100000, 10, 1, any kind, COM22); KIND as plcsim\n"
+    "names it: badsum, wrongstation, truncated, garbage, silent, delay=150.\n";
+
+// Nothing when the arguments are fine; else the status to exit with, after
+// the usage (asked for, or with what is wrong) has been printed.
+std::optional<int> CheckArguments(int argc, char** argv)
+{
+    const std::string_view takeValues[] = {"--exchanges", "--one-in", "--seed", "--only", "--com"};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::find(std::begin(takeValues), std::end(takeValues), arg) == std::end(takeValues)) {
+            std::fprintf(stderr, "fault_soak: %s %s\n%s", arg.starts_with("-") ? "unknown option" : "unexpected",
+                         argv[i], kUsage);
+            return 2;
+        }
+        if (++i >= argc) {
+            std::fprintf(stderr, "fault_soak: %s needs a value\n", argv[i - 1]);
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
+
 constexpr int kShownForeign = 5;
 constexpr std::size_t kRecentShown = 8;
 
@@ -67,6 +99,8 @@ constexpr std::size_t kRecentShown = 8;
 
 int main(int argc, char** argv)
 {
+    if (auto status = CheckArguments(argc, argv))
+        return *status;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const long long exchanges = Arg(argc, argv, "--exchanges", 100000);
     const int oneIn = static_cast<int>(Arg(argc, argv, "--one-in", 10));

@@ -13,8 +13,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -98,10 +100,26 @@ BENCHMARK(ScanPasses)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+const char kUsage[] =
+    "usage: scan_bench [--benchmark_filter=REGEX] [--benchmark_repetitions=N] [--benchmark_...]\n"
+    "Times the server's scan over a simulated line; the options are the benchmark library's own.\n";
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     benchmark::Initialize(&argc, argv);
+    // What the benchmark library did not take is no option of this program.
+    if (argc > 1) {
+        std::fprintf(stderr, "scan_bench: %s %s\n%s", argv[1][0] == '-' ? "unknown option" : "unexpected", argv[1],
+                     kUsage);
+        return 2;
+    }
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "platform/registry.h"
 #include "platform/wingdi.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -14,6 +15,37 @@ using Lines = std::vector<std::string>;
 std::string Quoted(const Variant& v)
 {
     return v.Type() == VT_BSTR ? "\"" + v.AsString() + "\"" : v.AsString();
+}
+
+// The automation names of the types members are declared with; VT_EMPTY
+// (a method without a result, an undeclared type) has none.
+std::string TypeName(VARTYPE type)
+{
+    switch (type) {
+    case VT_I4: return "long";
+    case VT_BSTR: return "string";
+    case VT_BOOL: return "boolean";
+    case VT_I8: return "int64";
+    case VT_COLOR: return "color";
+    case VT_EMPTY: return "";
+    }
+    return "type" + std::to_string(static_cast<int>(type));
+}
+
+// " TYPE", then " (NAME TYPE, ...)" for a member that takes arguments.
+std::string Signature(VARTYPE type, const std::vector<std::string>& names, const std::vector<VARTYPE>& types)
+{
+    std::string text = type == VT_EMPTY ? "" : " " + TypeName(type);
+    if (names.empty() && types.empty())
+        return text;
+    text += " (";
+    for (std::size_t i = 0; i < std::max(names.size(), types.size()); ++i) {
+        std::string param = i < names.size() ? names[i] : "";
+        if (i < types.size() && types[i] != VT_EMPTY)
+            param += (param.empty() ? "" : " ") + TypeName(types[i]);
+        text += (i > 0 ? ", " : "") + param;
+    }
+    return text + ")";
 }
 
 }  // namespace
@@ -173,36 +205,52 @@ bool Container::ClickControl(const Words& w, bool twice, std::string* error)
     return true;
 }
 
-namespace {
-
-struct Command {
-    const char* name;
-    bool (Container::*run)(const Words&, Lines*, std::string*);
-};
-
-}  // namespace
+const std::vector<Container::Command>& Container::Commands()
+{
+    static const std::vector<Command> kCommands = {
+        {"create", &Container::Create, "NAME CLASS [X Y [W H]] - make a control by class in the window"},
+        {"load", &Container::Persist, "NAME FILE - read the control's properties from a property bag"},
+        {"save", &Container::Persist, "NAME FILE - write the control's properties to a property bag"},
+        {"put", &Container::Access, "NAME MEMBER [ARG ...] VALUE - set a property (by name or #DISPID)"},
+        {"get", &Container::Access, "NAME MEMBER [ARG ...] - print a property's value"},
+        {"call", &Container::Access, "NAME MEMBER [ARG ...] - call a method"},
+        {"members", &Container::Members, "NAME - print the control's properties, methods and events"},
+        {"verb", &Container::Verb, "NAME Properties|Edit|NUMBER - run one of the control's verbs"},
+        {"wait", &Container::Wait, "MS - let the window run for MS milliseconds"},
+        {"click", &Container::Click, "NAME X Y - left click inside the control"},
+        {"dblclick", &Container::DoubleClick, "NAME X Y - double click inside the control"},
+        {"screenshot", &Container::Screenshot, "FILE - save the window as a PNG picture"},
+        {"events", &Container::Events, "- print the events fired since last asked"},
+        {"dialog", &Container::Dialog, "VERB ... - answer the open dialog or popup menu"},
+        {"help", &Container::Help, "- print these commands"},
+        {"quit", nullptr, "- end the script"},
+    };
+    return kCommands;
+}
 
 Container::Outcome Container::Run(const std::string& line, std::vector<std::string>* out, std::string* error)
 {
-    static constexpr Command kCommands[] = {
-        {"create", &Container::Create},     {"wait", &Container::Wait},       {"screenshot", &Container::Screenshot},
-        {"events", &Container::Events},     {"click", &Container::Click},     {"dblclick", &Container::DoubleClick},
-        {"dialog", &Container::Dialog},     {"verb", &Container::Verb},       {"load", &Container::Persist},
-        {"save", &Container::Persist},      {"put", &Container::Access},      {"get", &Container::Access},
-        {"call", &Container::Access},
-    };
     Words w;
     if (!SplitScriptLine(line, &w, error))
         return Outcome::Failed;
     if (w.empty() || w[0].text[0] == '#')
         return Outcome::Ok;
-    if (w[0].text == "quit")
-        return Outcome::Quit;
-    for (const Command& command : kCommands)
-        if (w[0].text == command.name)
-            return (this->*command.run)(w, out, error) ? Outcome::Ok : Outcome::Failed;
+    for (const Command& command : Commands()) {
+        if (w[0].text != command.name)
+            continue;
+        if (command.run == nullptr)
+            return Outcome::Quit;
+        return (this->*command.run)(w, out, error) ? Outcome::Ok : Outcome::Failed;
+    }
     *error = "unknown command " + w[0].text;
     return Outcome::Failed;
+}
+
+bool Container::Help(const Words&, Lines* out, std::string*)
+{
+    for (const Command& command : Commands())
+        out->push_back(std::string(command.name) + " " + command.about);
+    return true;
 }
 
 bool Container::Wait(const Words& w, Lines*, std::string* error)
@@ -224,7 +272,7 @@ bool Container::Screenshot(const Words& w, Lines*, std::string* error)
     }
     nimbo::RunEventLoop(0);
     if (!nimbo::SaveWindowPng(window_.m_hWnd, w[1].text)) {
-        *error = "cannot write " + w[1].text;
+        *error = "cannot write screenshot " + w[1].text;
         return false;
     }
     return true;
@@ -245,7 +293,7 @@ bool Container::Events(const Words&, Lines* out, std::string*)
 COleControl* Container::Named(const Words& w, std::string* error) const
 {
     if (w.size() < 2) {
-        *error = "unknown command " + w[0].text;
+        *error = w[0].text + " wants a control's name";
         return nullptr;
     }
     COleControl* c = Find(w[1].text);
@@ -314,5 +362,32 @@ bool Container::Access(const Words& w, Lines* out, std::string* error)
     }
     if (command == "get")
         out->push_back(result.AsString());
+    return true;
+}
+
+// members NAME: one line a member, from the control's dispatch table, as
+// "property ID NAME TYPE [(ARG TYPE, ...)] [read-only|write-only]",
+// "method ID NAME [TYPE] [(...)]" and "event ID NAME [(...)]".
+bool Container::Members(const Words& w, Lines* out, std::string* error)
+{
+    if (w.size() != 2) {
+        *error = "usage: members NAME";
+        return false;
+    }
+    COleControl* c = Named(w, error);
+    if (c == nullptr)
+        return false;
+    for (const DispEntry& e : c->Dispatch().Entries()) {
+        const bool property = e.kind == DispEntry::Kind::Property;
+        std::string line = std::string(property ? "property " : "method ") + std::to_string(e.id) + " " + e.name +
+                           Signature(e.type, e.paramNames, e.paramTypes);
+        if (property && !e.put)
+            line += " read-only";
+        else if (property && !e.get)
+            line += " write-only";
+        out->push_back(line);
+    }
+    for (const EventEntry& e : c->Dispatch().Events())
+        out->push_back("event " + std::to_string(e.id) + " " + e.name + Signature(VT_EMPTY, e.paramNames, e.paramTypes));
     return true;
 }

@@ -1,7 +1,7 @@
 // A container window that hosts controls created by class, and the script
 // commands that drive it: create, load, save, put, get, call, verb, wait,
-// click, dblclick, screenshot, events, quit, and the dialog commands that
-// answer a modal dialog or a popup menu while it is open.
+// click, dblclick, screenshot, events, members, help, quit, and the dialog
+// commands that answer a modal dialog or a popup menu while it is open.
 #pragma once
 
 #include "platform/menu.h"
@@ -50,6 +50,17 @@ private:
     bool Verb(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Persist(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Access(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Members(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool Help(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+
+    // One script command: its name, what runs it (none for quit, which ends
+    // the script) and, for help, its arguments and what it does.
+    struct Command {
+        const char* name;
+        bool (Container::*run)(const std::vector<ScriptWord>&, std::vector<std::string>*, std::string*);
+        const char* about;
+    };
+    static const std::vector<Command>& Commands();
 
     bool DialogList(const std::vector<ScriptWord>& w, HWND item, std::vector<std::string>* out,
                     std::string* error);

@@ -183,7 +183,7 @@ bool Container::Dialog(const std::vector<ScriptWord>& w, std::vector<std::string
         }
         Settle();
         if (!nimbo::SaveWindowPng(top->m_hWnd, w[2].text)) {
-            *error = "cannot write " + w[2].text;
+            *error = "cannot write screenshot " + w[2].text;
             return false;
         }
         return true;

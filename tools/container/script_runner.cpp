@@ -18,8 +18,10 @@ std::string OneLine(std::string text)
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(Container& container, std::istream& script, bool strict, std::FILE* out)
-    : container_(container), script_(script), strict_(strict), out_(out), boxesPrinted_(nimbo::MessageBoxCount())
+ScriptRunner::ScriptRunner(Container& container, std::istream& script, bool strict, std::FILE* out,
+                           std::FILE* err)
+    : container_(container), script_(script), strict_(strict), out_(out), err_(err),
+      boxesPrinted_(nimbo::MessageBoxCount())
 {
     nimbo::SetDialogDriver([this](CDialog& dialog) { DriveDialog(dialog); });
     nimbo::SetMenuDriver([this](const std::vector<nimbo::MenuEntry>& entries) { return DriveMenu(entries); });
@@ -68,14 +70,16 @@ void ScriptRunner::RunLine(const std::string& line)
     }
     if (outcome == Container::Outcome::Quit)
         over_ = true;
-    if (outcome == Container::Outcome::Failed) {
-        std::fprintf(out_, "error: %d: %s\n", number, error.c_str());
-        if (strict_) {
-            over_ = true;
-            status_ = 1;
-        }
-    }
+    // Output is flushed before the error so that, on a shared terminal,
+    // the error follows what its line printed.
     std::fflush(out_);
+    if (outcome == Container::Outcome::Failed) {
+        std::fprintf(err_, "error: %d: %s\n", number, error.c_str());
+        std::fflush(err_);
+        status_ = 1;
+        if (strict_)
+            over_ = true;
+    }
 }
 
 // A dialog the script leaves open when it ends is cancelled, so that the

@@ -15,10 +15,12 @@ class CDialog;
 
 class ScriptRunner {
 public:
-    ScriptRunner(Container& container, std::istream& script, bool strict, std::FILE* out);
+    // What the lines print goes to out, why a line failed to err.
+    ScriptRunner(Container& container, std::istream& script, bool strict, std::FILE* out, std::FILE* err);
     ~ScriptRunner();
 
-    // The exit status: 0, or 1 when a line failed under strict.
+    // The exit status: 0, or 1 when a line failed (under strict, the
+    // first failing line is also the last line run).
     int Run();
 
 private:
@@ -33,6 +35,7 @@ private:
     std::istream& script_;
     bool strict_;
     std::FILE* out_;
+    std::FILE* err_;
     int number_ = 0;
     int boxesPrinted_ = 0;  // message boxes shown so far and printed
     bool over_ = false;

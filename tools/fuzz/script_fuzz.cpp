@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream lines(script);
     {
         Container container(320, 240);
-        ScriptRunner runner(container, lines, false, output);
+        ScriptRunner runner(container, lines, false, output, output);
         runner.Run();
     }
     // What the windows posted before they went, and the widgets whose

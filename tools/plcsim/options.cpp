@@ -1,6 +1,7 @@
 #include "tools/plcsim/options.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cstdint>
 #include <stdexcept>
 #include <string_view>
@@ -99,6 +100,13 @@ std::vector<std::string_view> FourFields(std::string_view text, std::string_view
     return fields;
 }
 
+// Every option but the flags (--help, --no-pacing) takes a value; a name not
+// here is refused before its would-be value is read.
+constexpr std::string_view kValueOptions[] = {
+    "--com", "--devices", "--station", "--set", "--counter", "--blink", "--modem",
+    "--baud", "--turnaround", "--random-faults", "--live", "--log", "--duration",
+};
+
 constexpr long long kMaxPeriodMs = 24LL * 3600 * 1000;
 constexpr long long kMaxTurnaroundMs = 10'000;
 
@@ -140,9 +148,11 @@ Options ParseCommandLine(const std::vector<std::string>& args)
             options.timing.paced = false;
             continue;
         }
+        if (std::find(std::begin(kValueOptions), std::end(kValueOptions), name) == std::end(kValueOptions))
+            Fail(name.starts_with("-") ? "unknown option " + name : "unexpected '" + name + "'");
         if (!has_value) {
             if (i + 1 >= args.size())
-                Fail(name.starts_with("--") ? name + " needs a value" : "unexpected '" + name + "'");
+                Fail(name + " needs a value");
             value = args[++i];
         }
 
@@ -183,8 +193,6 @@ Options ParseCommandLine(const std::vector<std::string>& args)
             options.log_file = value;
         } else if (name == "--duration") {
             options.duration_s = static_cast<double>(Number(value, 1, 7 * 24 * 3600, "--duration"));
-        } else {
-            Fail("unknown option '" + name + "'");
         }
     }
 

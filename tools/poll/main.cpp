@@ -118,6 +118,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "nimbo-poll: %s\n%s", error.c_str(), kPollUsage);
         return kBadPortOrArguments;
     }
+    if (options->help) {
+        std::fputs(kPollUsage, stdout);
+        return kOk;
+    }
     const PollOptions& o = *options;
     auto port = std::make_unique<CComSer>();
     port->portNumber = o.com;

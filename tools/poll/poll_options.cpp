@@ -2,11 +2,16 @@
 
 #include "tools/common/parse_integer.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 const char* const kPollUsage =
     "usage: nimbo-poll --com N [--speed B] [--timer MS] --plc P --range A:B [--passes K]\n"
-    "       nimbo-poll --com N [--speed B] --plc P --write R=V    (P up to 31)\n";
+    "       nimbo-poll --com N [--speed B] --plc P --write R=V    (P up to 31)\n"
+    "Reads registers A to B of PLC P after K complete passes (1) and prints\n"
+    "\"register value\" lines, or writes one register and prints the echo.\n"
+    "Exit status 0, 1 when the PLC does not answer, 2 for a bad port or arguments.\n";
 
 namespace {
 
@@ -32,8 +37,19 @@ std::optional<PollOptions> ParsePollOptions(int argc, char** argv, std::string* 
 {
     PollOptions o;
     bool haveRange = false;
+    static constexpr std::string_view kOptions[] = {"--com",    "--speed", "--timer", "--plc",
+                                                    "--passes", "--range", "--write"};
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            return o;
+        }
+        const bool known = std::find(std::begin(kOptions), std::end(kOptions), arg) != std::end(kOptions);
+        if (!known && arg.size() > 1 && arg[0] == '-') {
+            *error = "unknown option " + arg;
+            return std::nullopt;
+        }
         if (i + 1 >= argc) {
             *error = "missing value after " + arg;
             return std::nullopt;

@@ -16,6 +16,7 @@ struct PollOptions {
     bool write = false;
     int writeRegister = 0;
     std::int32_t writeValue = 0;
+    bool help = false;  // --help: print the usage, nothing else
 };
 
 // The highest PLC the port object writes to; reading goes one further.

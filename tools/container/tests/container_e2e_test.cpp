@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,12 +35,15 @@ protected:
         std::filesystem::remove_all(folder);
     }
 
-    // Runs a script; answers the exit status and fills the printed lines.
-    int RunScript(const std::string& script, std::vector<std::string>* lines, const std::string& flags = "")
+    // Runs a script; answers the exit status and fills the lines printed on
+    // standard output and, when asked for, the errors on standard error.
+    int RunScript(const std::string& script, std::vector<std::string>* lines, const std::string& flags = "",
+                  std::vector<std::string>* errors = nullptr)
     {
         std::string path = folder + "/script.txt";
+        std::string errorPath = folder + "/errors.txt";
         std::ofstream(path) << script;
-        FILE* pipe = popen((std::string(NIMBO_CONTAINER) + " " + flags + " " + path + " 2>/dev/null").c_str(), "r");
+        FILE* pipe = popen((std::string(NIMBO_CONTAINER) + " " + flags + " " + path + " 2>" + errorPath).c_str(), "r");
         char buf[512];
         while (pipe && std::fgets(buf, sizeof buf, pipe)) {
             std::string s(buf);
@@ -48,6 +52,12 @@ protected:
             lines->push_back(s);
         }
         int raw = pipe ? pclose(pipe) : -1;
+        // The platform names a headless message box there too; only the
+        // script's errors are kept.
+        std::ifstream errorFile(errorPath);
+        for (std::string line; errors && std::getline(errorFile, line);)
+            if (line.starts_with("error: "))
+                errors->push_back(line);
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
 
@@ -95,6 +105,7 @@ quit
 TEST_F(ContainerTest, HostClassNameErrorsAndStrictMode)
 {
     std::vector<std::string> out;
+    std::vector<std::string> errors;
     int status = RunScript(R"(create s NIMBOLib.Nimbo
 get s AddClient
 put s ReadyState 4
@@ -105,19 +116,86 @@ get s Password
 get s #5
 quit
 )",
-                           &out);
-    EXPECT_EQ(status, 0);
-    ASSERT_EQ(out.size(), 6u);
-    EXPECT_EQ(out[0], "error: 2: AddClient: Get not supported (write-only property)");
-    EXPECT_EQ(out[1], "error: 3: ReadyState: Set not supported (read-only property)");
-    EXPECT_EQ(out[2].rfind("error: 4: class not registered: NO.SuchCtrl.1", 0), 0u) << out[2];
-    EXPECT_EQ(out[3], "100");
-    EXPECT_EQ(out[4], "a b");
-    EXPECT_EQ(out[5], "100");
+                           &out, "", &errors);
+    EXPECT_EQ(status, 1);
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_EQ(errors[0], "error: 2: AddClient: Get not supported (write-only property)");
+    EXPECT_EQ(errors[1], "error: 3: ReadyState: Set not supported (read-only property)");
+    EXPECT_EQ(errors[2].rfind("error: 4: class not registered: NO.SuchCtrl.1", 0), 0u) << errors[2];
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0], "100");
+    EXPECT_EQ(out[1], "a b");
+    EXPECT_EQ(out[2], "100");
 
     out.clear();
-    EXPECT_EQ(RunScript("create s NIMBO.NimboCtrl.1\nbogus\nget s COM\n", &out, "--strict"), 1);
-    EXPECT_EQ(out, (std::vector<std::string>{"error: 2: unknown command bogus"}));
+    errors.clear();
+    EXPECT_EQ(RunScript("create s NIMBO.NimboCtrl.1\nbogus\nget s COM\n", &out, "--strict", &errors), 1);
+    EXPECT_EQ(out, (std::vector<std::string>{}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"error: 2: unknown command bogus"}));
+}
+
+struct StatusCase {
+    const char* line;
+    int status;
+    const char* printed;  // on standard output
+    const char* error;    // on standard error
+};
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << c.line; }
+
+class ExitStatusTest : public ContainerTest, public ::testing::WithParamInterface<StatusCase> {};
+
+// A line that failed, anywhere in the script, is the script's failure; the
+// lines after it still run.
+TEST_P(ExitStatusTest, SaysWhetherALineFailed)
+{
+    std::vector<std::string> out;
+    std::vector<std::string> errors;
+    const StatusCase& c = GetParam();
+    EXPECT_EQ(RunScript("create s NIMBO.NimboCtrl.1\n" + std::string(c.line) + "\nget s Speed\n", &out, "", &errors),
+              c.status);
+    std::vector<std::string> printed;
+    if (*c.printed)
+        printed.push_back(c.printed);
+    printed.push_back("115200");
+    EXPECT_EQ(out, printed);
+    EXPECT_EQ(errors, *c.error ? std::vector<std::string>{c.error} : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ExitStatusTest,
+                         ::testing::Values(StatusCase{"get s COM", 0, "1", ""},
+                                           StatusCase{"get s Nothing", 1, "", "error: 2: no member Nothing"}));
+
+// help lists every command the container takes, each one it runs.
+TEST_F(ContainerTest, HelpListsTheCommands)
+{
+    std::vector<std::string> out;
+    ASSERT_EQ(RunScript("help\n", &out), 0);
+    std::string script;
+    for (const std::string& line : out) {
+        const std::string command = line.substr(0, line.find(' '));
+        EXPECT_GT(line.size(), command.size() + 2) << "no description: " << line;
+        if (command != "quit")
+            script += command + "\n";
+    }
+    EXPECT_NE(script.find("members\n"), std::string::npos);
+    std::vector<std::string> printed;
+    std::vector<std::string> errors;
+    RunScript(script, &printed, "", &errors);
+    for (const std::string& error : errors)
+        EXPECT_EQ(error.find("unknown command"), std::string::npos) << error;
+}
+
+TEST_F(ContainerTest, MembersNameEachPropertyMethodAndEvent)
+{
+    std::vector<std::string> out;
+    std::vector<std::string> errors;
+    EXPECT_EQ(RunScript("create s NIMBO.NimboCtrl.1\nmembers s\nmembers t\n", &out, "", &errors), 1);
+    EXPECT_EQ(errors, (std::vector<std::string>{"error: 3: no control named t"}));
+    for (const char* member : {"property 1 AddClient long write-only", "property 3 COM long", "property 6 Password string",
+                               "property 7 Go boolean", "property 8 PlcEnabled1 long",
+                               "property 110 Reg long (Plc long, Offset long)", "method -552 AboutBox",
+                               "event 1 OnPlc (Plc long)"})
+        EXPECT_NE(std::find(out.begin(), out.end(), member), out.end()) << member;
 }
 
 TEST_F(ContainerTest, PropertyBagRoundTripAndScreenshot)
@@ -150,6 +228,7 @@ TEST_F(ContainerTest, DiagnosticWindowAndPropertySheetByScript)
     server->Start();
 
     std::vector<std::string> out;
+    std::vector<std::string> errors;
     int status = RunScript(R"(create s NIMBO.NimboCtrl.1 10 10
 put s COM 12
 put s InternalTimer 40
@@ -187,11 +266,10 @@ get s COM
 get s PlcEnabled 2
 quit
 )",
-                           &out);
-    EXPECT_EQ(status, 0);
-    ASSERT_EQ(out.size(), 11u) << (out.empty() ? "" : out.back());
-    EXPECT_EQ(out.front(), "error: 17: the dialog has no item 999");
-    out.erase(out.begin());
+                           &out, "", &errors);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(errors, (std::vector<std::string>{"error: 17: the dialog has no item 999"}));
+    ASSERT_EQ(out.size(), 10u) << (out.empty() ? "" : out.back());
     EXPECT_EQ(out[0], "Ok");
     EXPECT_NE(out[1].find(" ms"), std::string::npos) << out[1];
     EXPECT_EQ(out[2], "Dead");
