@@ -14,6 +14,7 @@
 #include "platform/windef.h"
 
 #include <memory>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,7 @@ struct RegisteredClass {
     std::string progId;
     std::string hostName;  // type library and class: "NIMBOLib.Nimbo"
     std::string typeName;
-    std::string library;   // path of the shared library
+    std::string library;   // the shared library: relative to the store's folder, or absolute
 };
 
 class NIMBO_PLATFORM_API RegistrationStore {
@@ -75,10 +76,21 @@ public:
     const RegisteredClass* Find(const std::string& name) const;
 
     void Put(const RegisteredClass& entry);  // replaces the same class identifier
+    // Every class of the library at this path, however its entry spells it.
     void RemoveLibrary(const std::string& library);
+
+    // Where an entry's library lies: a relative entry is taken from the
+    // store's folder, so a tree holding the store and the libraries works
+    // wherever it is moved or installed.
+    std::string LibraryLocation(const RegisteredClass& entry) const;
+    // How an entry names the library at this absolute path: relative to the
+    // store's folder when the library lies in the tree above it.
+    std::string StoredName(const std::string& libraryPath) const;
     bool Save(std::string* error) const;
 
 private:
+    std::filesystem::path Folder() const;
+
     std::string path_;
     std::vector<RegisteredClass> classes_;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/bar/zem_bar_dispids.h"
 
 constexpr UINT IDB_BAR_CAPTION = 201;
 constexpr UINT IDB_BAR_EMPTY = 202;
@@ -31,8 +32,6 @@ constexpr int kSmallDigitWidth = 12;
 constexpr int kSmallDigitHeight = 16;
 constexpr int kLargeDigitWidth = 15;
 constexpr int kLargeDigitHeight = 20;
-
-enum ZemBarDispId : DISPID { DISPID_ZEMBAR_MIN = 6, DISPID_ZEMBAR_MAX = 7, DISPID_ZEMBAR_VALUE = 8 };
 
 class CZemBarCtrl : public CClientCtrl {
 public:

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/button/zem_button_dispids.h"
 
 constexpr UINT IDB_BUTTON_PENDING = 202;
 constexpr UINT IDB_BUTTON_CAPTION = 205;
@@ -12,8 +13,6 @@ constexpr int kButtonStyles = 12;
 constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 24;
 constexpr int kButtonCaptionWidth = 128;
-
-enum ZemButtonDispId : DISPID { DISPID_ZEMBUTTON_BUTTON = 6, DISPID_ZEMBUTTON_VALUE = 7 };
 
 class CZemButtonCtrl : public CClientCtrl {
 public:

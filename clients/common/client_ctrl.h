@@ -9,6 +9,7 @@
 #include "platform/olectl.h"
 #include "platform/resources.h"
 #include "platform/wingdi.h"
+#include "clients/common/client_dispids.h"
 
 // Each client library supplies its own numbered resources.
 HINSTANCE ClientModule();
@@ -16,14 +17,6 @@ HINSTANCE ClientModule();
 constexpr UINT IDS_CLIENT_TYPENAME = 1;
 constexpr UINT IDB_CLIENT_DISABLED = 208;
 constexpr UINT IDB_CLIENT_OFFLINE = 209;
-
-enum ClientDispId : DISPID {
-    DISPID_CLIENT_PLC = 1,
-    DISPID_CLIENT_REG = 2,
-    DISPID_CLIENT_BIT = 3,
-    DISPID_CLIENT_CLIENT = 4,
-    DISPID_CLIENT_ALIGN = 5,
-};
 
 class CClientCtrl : public COleControl {
 public:

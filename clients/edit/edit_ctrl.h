@@ -4,15 +4,9 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/edit/edit_dispids.h"
 
 #include <string>
-
-enum EditDispId : DISPID {
-    DISPID_EDIT_UNI = 6,
-    DISPID_EDIT_ENUM = 7,
-    DISPID_EDIT_SIZE = 8,
-    DISPID_EDIT_VALUE = 9,
-};
 
 // Small, medium and large; stored values outside draw small.
 constexpr std::int32_t kEditSizeCount = 3;

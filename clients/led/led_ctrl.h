@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/led/led_dispids.h"
 
 constexpr UINT IDB_LED_CAPTION = 205;
 constexpr UINT IDB_LED_LAMPS = 206;
@@ -10,8 +11,6 @@ constexpr int kLedStyles = 32;
 constexpr int kLampWidth = 28;
 constexpr int kLampHeight = 24;
 constexpr int kCaptionWidth = 140;
-
-enum LedDispId : DISPID { DISPID_LED_LED = 6, DISPID_LED_VALUE = 7 };
 
 class CLedCtrl : public CClientCtrl {
 public:

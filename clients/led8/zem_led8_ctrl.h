@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/led8/zem_led8_dispids.h"
 
 constexpr UINT IDS_LED8_PAGE_TYPENAME = 2;
 constexpr UINT IDS_LED8_PAGE_CAPTION = 200;
@@ -15,8 +16,6 @@ constexpr int kLed8LampWidth = 28;
 constexpr int kLed8LampHeight = 24;
 constexpr int kLed8Width = kLed8Lamps * kLed8LampWidth;
 constexpr int kLed8CaptionHeight = 24;
-
-enum ZemLed8DispId : DISPID { DISPID_LED8_LED = 6, DISPID_LED8_VALUE = 7 };
 
 class CZemLed8Ctrl : public CClientCtrl {
 public:

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "clients/common/client_ctrl.h"
+#include "clients/text/zem_text_dispids.h"
 
 constexpr UINT IDS_TEXT_PAGE_TYPENAME = 2;
 constexpr UINT IDS_TEXT_PAGE_CAPTION = 200;
@@ -14,12 +15,6 @@ constexpr UINT IDB_TEXT_OFFLINE = 207;
 
 constexpr int kTextWidth = 168;
 constexpr int kTextHeight = 24;
-
-enum ZemTextDispId : DISPID {
-    DISPID_TEXT_CAPTIONON = 5,
-    DISPID_TEXT_CAPTIONOFF = 6,
-    DISPID_TEXT_ALIGN = 7,
-};
 
 // Align values: where the text sits in the panel.
 enum ZemTextAlign : std::int32_t { TEXT_ALIGN_RIGHT = 0, TEXT_ALIGN_LEFT = 1, TEXT_ALIGN_CENTRE = 2 };

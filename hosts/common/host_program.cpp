@@ -75,7 +75,10 @@ std::optional<int> ParseHostOptions(int argc, char** argv, bool secondaryWindows
 
 std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std::string& name)
 {
+    // Beside the program in a build tree; under share/nimbo/ once installed.
     std::string path = ProgramFolder() + "/forms/" + program + "/" + name + ".frm";
+    if (!std::filesystem::exists(path))
+        path = ProgramFolder() + "/../share/nimbo/forms/" + program + "/" + name + ".frm";
     std::string error;
     std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(path, &error);
     if (!form || !form->Create(&error)) {

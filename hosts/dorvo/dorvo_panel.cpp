@@ -1,9 +1,9 @@
 #include "hosts/dorvo/dorvo_panel.h"
 
-#include "clients/common/client_ctrl.h"
+#include "clients/common/client_dispids.h"
 #include "hosts/common/host_program.h"
 #include "hosts/dorvo/dorvo_icon.h"
-#include "server/nimbo_ctrl.h"
+#include "server/nimbo_dispids.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 #include "hosts/test/demo_panel.h"
 
-#include "clients/common/client_ctrl.h"
-#include "server/nimbo_ctrl.h"
+#include "clients/common/client_dispids.h"
+#include "server/nimbo_dispids.h"
 
 #include <string>
 

@@ -82,9 +82,14 @@ std::string nimbo::RegistrationStore::LookupPath()
 {
     if (const char* env = std::getenv("NIMBO_REGISTRY"); env && *env)
         return env;
-    std::string beside = ProgramFolder() + "/nimbo-registry.txt";
-    if (!ProgramFolder().empty() && std::filesystem::exists(beside))
-        return beside;
+    // Beside the program in a build tree; under share/nimbo/ once installed.
+    if (!ProgramFolder().empty()) {
+        for (const char* place : {"/nimbo-registry.txt", "/../share/nimbo/nimbo-registry.txt"}) {
+            std::string candidate = ProgramFolder() + place;
+            if (std::filesystem::exists(candidate))
+                return std::filesystem::path(candidate).lexically_normal().string();
+        }
+    }
     const char* home = std::getenv("HOME");
     return std::string(home && *home ? home : "/tmp") + "/.config/nimbo/registry.txt";
 }
@@ -145,7 +150,40 @@ void nimbo::RegistrationStore::Put(const RegisteredClass& entry)
 
 void nimbo::RegistrationStore::RemoveLibrary(const std::string& library)
 {
-    std::erase_if(classes_, [&](const RegisteredClass& c) { return c.library == library; });
+    const std::string location = std::filesystem::path(library).is_absolute() ? library : std::string();
+    std::erase_if(classes_, [&](const RegisteredClass& c) {
+        return c.library == library || (!location.empty() && LibraryLocation(c) == location);
+    });
+}
+
+std::filesystem::path nimbo::RegistrationStore::Folder() const
+{
+    std::error_code ec;
+    auto folder = std::filesystem::absolute(std::filesystem::path(path_), ec).parent_path();
+    return ec ? std::filesystem::path() : folder;
+}
+
+std::string nimbo::RegistrationStore::LibraryLocation(const RegisteredClass& entry) const
+{
+    const std::filesystem::path library(entry.library);
+    if (entry.library.empty() || library.is_absolute())
+        return entry.library;
+    return (Folder() / library).lexically_normal().string();
+}
+
+std::string nimbo::RegistrationStore::StoredName(const std::string& libraryPath) const
+{
+    // Relative only within the tree the store lies in (up to two folders
+    // above it: bin/ and lib/, share/nimbo/ and lib/); a library elsewhere
+    // keeps its path.
+    std::error_code ec;
+    auto relative = std::filesystem::relative(libraryPath, std::filesystem::weakly_canonical(Folder(), ec), ec);
+    if (ec || relative.empty())
+        return libraryPath;
+    int up = 0;
+    for (const auto& part : relative)
+        up += part == "..";
+    return up > 2 ? libraryPath : relative.string();
 }
 
 bool nimbo::RegistrationStore::Save(std::string* error) const
@@ -194,7 +232,7 @@ HRESULT nimbo::RegisterLibrary(const LibraryEntry& library, const void* addressI
         r.progId = c.progId;
         r.hostName = c.kind == ClassKind::Control ? library.typeLibName + "." + c.name : c.name;
         r.typeName = c.typeName;
-        r.library = path;
+        r.library = store.StoredName(path);
         store.Put(r);
     }
     std::string error;
@@ -241,20 +279,21 @@ void* nimbo::CreateRegisteredObject(const std::string& name, ClassKind kind, std
     }
     // Libraries stay loaded for the life of the process: their objects and
     // windows may outlive any one caller.
-    void* handle = dlopen(c->library.c_str(), RTLD_NOW | RTLD_GLOBAL);
+    const std::string library = store.LibraryLocation(*c);
+    void* handle = dlopen(library.c_str(), RTLD_NOW | RTLD_GLOBAL);
     if (handle == nullptr) {
-        *error = "cannot load " + c->library + ": " + dlerror();
+        *error = "cannot load " + library + ": " + dlerror();
         return nullptr;
     }
     using GetClassObjectFn = HRESULT (*)(const CLSID&, const IID&, void**);
     auto get = reinterpret_cast<GetClassObjectFn>(dlsym(handle, "DllGetClassObject"));
     if (get == nullptr) {
-        *error = c->library + " is not a control library (no DllGetClassObject)";
+        *error = library + " is not a control library (no DllGetClassObject)";
         return nullptr;
     }
     void* factory = nullptr;
     if (FAILED(get(clsid, IID{}, &factory)) || factory == nullptr) {
-        *error = c->library + " does not offer " + c->clsid;
+        *error = library + " does not offer " + c->clsid;
         return nullptr;
     }
     void* object = static_cast<ClassEntry*>(factory)->create();

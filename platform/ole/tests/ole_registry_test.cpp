@@ -89,3 +89,26 @@ TEST_F(StoreTest, AnEntryWithAnEmptyLastFieldSurvivesASaveAndReopen)
     ASSERT_NE(reread.Find("E.Ctrl.1"), nullptr);
     EXPECT_EQ(reread.Find("E.Ctrl.1")->library, "");
 }
+
+TEST_F(StoreTest, LibrariesInTheStoresTreeAreFoundWhereverTheTreeIsMoved)
+{
+    auto store = nimbo::RegistrationStore::Open();
+    const std::string inTree = store.StoredName(folder + "/lib/libx.so");
+    EXPECT_EQ(inTree, "../lib/libx.so");
+    EXPECT_EQ(store.StoredName("/usr/lib/elsewhere.so"), "/usr/lib/elsewhere.so") << "outside the tree: kept whole";
+    store.Put({"{00000000-0000-0000-0000-000000000004}", nimbo::ClassKind::Control, "M.Ctrl.1", "MLib.M", "M", inTree});
+    std::string error;
+    ASSERT_TRUE(store.Save(&error)) << error;
+
+    const std::string moved = folder + "/moved";
+    std::filesystem::create_directories(moved);
+    std::filesystem::rename(folder + "/sub", moved + "/sub");
+    setenv("NIMBO_REGISTRY", (moved + "/sub/registry.txt").c_str(), 1);
+    auto reread = nimbo::RegistrationStore::Open();
+    ASSERT_NE(reread.Find("M.Ctrl.1"), nullptr);
+    EXPECT_EQ(reread.LibraryLocation(*reread.Find("M.Ctrl.1")), moved + "/lib/libx.so");
+    EXPECT_EQ(nimbo::CreateControl("M.Ctrl.1", &error), nullptr);
+    EXPECT_NE(error.find("cannot load " + moved + "/lib/libx.so"), std::string::npos) << error;
+    reread.RemoveLibrary(moved + "/lib/libx.so");
+    EXPECT_EQ(reread.Find("M.Ctrl.1"), nullptr) << "removed by its location, whatever the entry spells";
+}
