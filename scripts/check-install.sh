@@ -29,7 +29,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "insta
 libdir=$(dirname "$(find "$prefix" -name libnimboplatform.so | head -1)")
 [ -d "$libdir" ] || fail "no libnimboplatform.so installed"
 for f in bin/dorvo bin/test bin/plcsim bin/nimbo-poll bin/nimbo-container bin/nimbo-regsvr \
-         include/nimbo/platform/form.h include/nimbo/link/com_ser.h include/nimbo/link/client_info.h \
+         include/nimbo/platform/form.h include/nimbo/platform/qt_embed.h include/nimbo/link/com_ser.h include/nimbo/link/client_info.h \
          include/nimbo/server/nimbo_dispids.h include/nimbo/clients/led/led_dispids.h \
          share/nimbo/forms/dorvo/generale.frm share/nimbo/forms/test/Generale.frm; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
