@@ -106,6 +106,7 @@ public:
     const std::string& LastError() const;
 
 private:
+    friend struct form::FormState;  // a form opens others and is their opener
     Form();
     std::unique_ptr<form::FormState> d_;
 };

@@ -11,7 +11,7 @@
 using nimbo::Form;
 using namespace nimbo::form;
 
-Form::Form() : d_(std::make_unique<FormState>()) {}
+Form::Form() : d_(std::make_unique<FormState>()) { d_->self = this; }
 
 // Unload handlers run here too if the host never closed the form: they
 // are how it lets go of what it keeps about the controls.
@@ -114,6 +114,9 @@ void Form::Show()
     }
     if (!s.loadRan) {
         s.loadRan = true;
+        s.Run(s.design.name + "_Load", [&s] { s.DeclaredLoad(); });
+        if (!s.open)
+            return;
         const auto handlers = s.loadHandlers;
         for (const auto& handler : handlers) {
             s.Run(s.design.name + "_Load", handler);
@@ -173,8 +176,10 @@ void FormState::Shutdown(bool destroyWindow)
     if (!open || closing)
         return;
     closing = true;
+    CloseOpened();
     if (loadRan) {
         loadRan = false;
+        DeclaredUnload();
         const auto handlers = unloadHandlers;
         for (const auto& handler : handlers)
             Run(design.name + "_Unload", handler);
@@ -215,11 +220,15 @@ void FormState::Command(WPARAM wParam, LPARAM lParam)
         return;
     const HWND from = static_cast<HWND>(lParam);
     std::string name;
+    const ControlDesign* button = nullptr;
     for (const Placed& p : placed)
-        if (p.wnd->m_hWnd == from)
+        if (p.wnd->m_hWnd == from) {
             name = p.design->name;
+            button = p.design;
+        }
     if (name.empty())
         return;
+    Run(name + "_Click", [this, button] { DeclaredClick(*button); });
     const auto handlers = clickHandlers;
     for (const auto& [button, handler] : handlers) {
         if (!open)

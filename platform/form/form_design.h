@@ -49,6 +49,18 @@ struct FormDesign {
     int iconLine = 0;
     std::vector<ControlDesign> controls;
 
+    // What the form does by itself, without a host's code: the server its
+    // client controls register with (a control on the form, or kOpener for
+    // the server of the form that opened this one), whether every client is
+    // registered when the form loads and removed when it unloads, and
+    // whether the server starts then. Empty and false: nothing.
+    std::string server;
+    int serverLine = 0;
+    bool registerClients = false;
+    int registerLine = 0;
+    bool startServer = false;
+    int startLine = 0;
+
     // "FILE:LINE: " to put before a reason.
     std::string At(int line) const;
 };
@@ -62,6 +74,9 @@ bool ParseForm(const std::string& text, const std::string& file, FormDesign* out
 inline constexpr int kMaxTwips = 32767 * 15;
 
 int TwipsToPixels(int twips);
+
+// The Server a form names to use the server of the form that opened it.
+inline constexpr const char* kOpener = "Opener";
 
 // ---- standard controls (form_standard.cpp)
 Standard StandardClass(const std::string& className);

@@ -43,6 +43,13 @@ struct FormState {
     // Ends each RunUntilClosed loop running for this form.
     std::vector<std::function<void()>> loopEnds;
 
+    // What the form file declares (form_declared.cpp).
+    Form* self = nullptr;
+    FormState* opener = nullptr;  // the form whose button opened this one
+    std::vector<std::pair<std::string, std::unique_ptr<Form>>> opened;  // by file, each once
+    std::vector<Variant> registered;  // client identities given to the server
+    COleControl* registeredWith = nullptr;
+
     bool open = false;
     bool loadRan = false;
     bool shown = false;
@@ -60,6 +67,13 @@ struct FormState {
     void Teardown();
 
     void Command(WPARAM wParam, LPARAM lParam);
+
+    COleControl* DeclaredServer();
+    void DeclaredLoad();
+    void DeclaredUnload();
+    void DeclaredClick(const ControlDesign& button);
+    void OpenDeclared(const std::string& name);
+    void CloseOpened();
     void RuntimeError(const std::string& name, const std::string& reason);
     // Runs a host handler; what it throws becomes a run-time error.
     void Run(const std::string& who, const std::function<void()>& handler);

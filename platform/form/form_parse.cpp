@@ -109,6 +109,7 @@ private:
         return false;
     }
     bool Begin(int line, const std::vector<std::string>& words, std::string* error);
+    bool Declarations(std::string* error);
     bool Assignment(int line, const std::string& text, std::string* key, std::string* value, std::string* error);
     bool FormProperty(int line, const std::string& text, std::string* error);
     bool ControlProperty(int line, const std::string& text, std::string* error);
@@ -176,7 +177,38 @@ bool Parser::Finish(int lastLine, std::string* error)
     case State::InControl:
         return Fail(form_->controls.back().line, "Begin " + form_->controls.back().name + " has no End", error);
     case State::AfterForm:
-        return true;
+        return Declarations(error);
+    }
+    return true;
+}
+
+// What the form declares must name what is on it: checked once every
+// control is read, so a declaration may come before the control it names.
+bool Parser::Declarations(std::string* error)
+{
+    const FormDesign& f = *form_;
+    if (!f.server.empty() && !SameName(f.server, kOpener)) {
+        const auto named = std::find_if(f.controls.begin(), f.controls.end(),
+                                        [&](const ControlDesign& c) { return SameName(c.name, f.server); });
+        if (named == f.controls.end())
+            return Fail(f.serverLine, "Server names " + f.server + ", which is not on form " + f.name, error);
+        if (named->standard != Standard::None)
+            return Fail(f.serverLine, "Server names " + f.server + ", a " + StandardName(named->standard) +
+                                          ", not a server control",
+                        error);
+    }
+    if (f.server.empty() && (f.registerClients || f.startServer))
+        return Fail(f.registerClients ? f.registerLine : f.startLine,
+                    std::string(f.registerClients ? "RegisterClients" : "StartServer") + " needs a Server", error);
+    if (f.startServer && SameName(f.server, kOpener))
+        return Fail(f.startLine, "StartServer starts a server on this form, not the opener's", error);
+    for (const ControlDesign& c : f.controls) {
+        const Property* opens = c.Find("Opens");
+        const Property* closes = c.Find("Closes");
+        if (opens && opens->value.AsString().empty())
+            return Fail(opens->line, "Opens names a form file", error);
+        if (opens && closes && closes->value.AsBool())
+            return Fail(closes->line, c.name + " opens a form or closes its own, not both", error);
     }
     return true;
 }
@@ -261,6 +293,21 @@ bool Parser::FormProperty(int line, const std::string& text, std::string* error)
         if (value.Type() != VT_BSTR)
             return Fail(line, "Caption is a quoted string", error);
         form_->caption = value.AsString();
+        return true;
+    }
+    if (key == "Server") {
+        if (value.Type() != VT_BSTR || !IsName(value.AsString()))
+            return Fail(line, "Server is the quoted name of a control on the form, or \"Opener\"", error);
+        form_->server = value.AsString();
+        form_->serverLine = line;
+        return true;
+    }
+    if (key == "RegisterClients" || key == "StartServer") {
+        if (value.Type() != VT_BOOL)
+            return Fail(line, key + " is true or false", error);
+        const bool registerClients = key == "RegisterClients";
+        (registerClients ? form_->registerClients : form_->startServer) = value.AsBool();
+        (registerClients ? form_->registerLine : form_->startLine) = line;
         return true;
     }
     if (key == "ClientWidth" || key == "ClientHeight") {

@@ -29,6 +29,10 @@ constexpr Setting kSettings[] = {
     {Standard::CommandButton, "Enabled", VT_BOOL},
     {Standard::CommandButton, "Visible", VT_BOOL},
     {Standard::CommandButton, "Default", VT_BOOL},
+    // Declared actions: open another form file (beside this one) once, or
+    // close the button's own form.
+    {Standard::CommandButton, "Opens", VT_BSTR},
+    {Standard::CommandButton, "Closes", VT_BOOL},
 };
 
 const char* TypeText(VARTYPE type)
