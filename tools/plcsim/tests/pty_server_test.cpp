@@ -165,11 +165,13 @@ TEST_F(PtyServing, DelayedReplyIsNeverEarly)
     EXPECT_GE(Clock::now() - sent, std::chrono::milliseconds(150));
 }
 
-// From the end of the request to the last byte of its reply.
+// From the request to the last byte of its reply. The clock starts before
+// the request goes: started after it, a test descheduled in between would
+// see the reply's wire time cut short.
 Clock::duration TimeExchange(LineClient& client, const Bytes& request, std::size_t reply_length)
 {
-    client.Send(request);
     const auto sent = Clock::now();
+    client.Send(request);
     EXPECT_EQ(client.Receive(reply_length).size(), reply_length);
     return Clock::now() - sent;
 }
@@ -213,8 +215,8 @@ TEST_F(PtyServing, RepliesQueueOnTheLineOneAfterTheOther)
     station.Set(300, 1);
     station.Set(316, 2);
     LineClient client(Serve().LinkPath(), B9600);
-    client.Send(test::Concat({test::ReadBlockRequest(1, 300), test::ReadBlockRequest(1, 316)}));
     const auto sent = Clock::now();
+    client.Send(test::Concat({test::ReadBlockRequest(1, 300), test::ReadBlockRequest(1, 316)}));
     const Bytes first = client.Receive(72);
     const auto first_done = Clock::now() - sent;
     const Bytes second = client.Receive(72);
