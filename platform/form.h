@@ -57,6 +57,9 @@ public:
     Form& operator=(const Form&) = delete;
 
     const std::string& Name() const;
+    // The server the file declares, as written: the name of a control on
+    // the form, "Opener", or empty when it declares none.
+    const std::string& ServerName() const;
 
     // Creates the window (hidden until Show) and its controls in file
     // order. Controls load their properties before their windows exist.

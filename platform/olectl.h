@@ -162,4 +162,12 @@ namespace nimbo {
 // the registration store, loading its library. Null with a reason when the
 // name is unknown or the library cannot be loaded.
 NIMBO_PLATFORM_API COleControl* CreateControl(const std::string& classOrProgId, std::string* error);
+
+// The control's automation interface, one line a member:
+// "property ID NAME TYPE [(ARG TYPE, ...)] [read-only|write-only]",
+// "method ID NAME [TYPE] [(...)]" and "event ID NAME [(...)]". With
+// defaults, a property also tells its value now ("default VALUE", meant
+// for a control just made) and whether it is kept in the control's
+// property bag ("persisted").
+NIMBO_PLATFORM_API std::vector<std::string> DescribeMembers(COleControl& control, bool withDefaults);
 }  // namespace nimbo

@@ -46,6 +46,7 @@ std::unique_ptr<Form> Form::Parse(const std::string& text, const std::string& fi
 }
 
 const std::string& Form::Name() const { return d_->design.name; }
+const std::string& Form::ServerName() const { return d_->design.server; }
 HWND Form::Window() const { return d_->window.m_hWnd; }
 bool Form::IsOpen() const { return d_->open; }
 const std::string& Form::LastError() const { return d_->lastError; }

@@ -17,37 +17,6 @@ std::string Quoted(const Variant& v)
     return v.Type() == VT_BSTR ? "\"" + v.AsString() + "\"" : v.AsString();
 }
 
-// The automation names of the types members are declared with; VT_EMPTY
-// (a method without a result, an undeclared type) has none.
-std::string TypeName(VARTYPE type)
-{
-    switch (type) {
-    case VT_I4: return "long";
-    case VT_BSTR: return "string";
-    case VT_BOOL: return "boolean";
-    case VT_I8: return "int64";
-    case VT_COLOR: return "color";
-    case VT_EMPTY: return "";
-    }
-    return "type" + std::to_string(static_cast<int>(type));
-}
-
-// " TYPE", then " (NAME TYPE, ...)" for a member that takes arguments.
-std::string Signature(VARTYPE type, const std::vector<std::string>& names, const std::vector<VARTYPE>& types)
-{
-    std::string text = type == VT_EMPTY ? "" : " " + TypeName(type);
-    if (names.empty() && types.empty())
-        return text;
-    text += " (";
-    for (std::size_t i = 0; i < std::max(names.size(), types.size()); ++i) {
-        std::string param = i < names.size() ? names[i] : "";
-        if (i < types.size() && types[i] != VT_EMPTY)
-            param += (param.empty() ? "" : " ") + TypeName(types[i]);
-        text += (i > 0 ? ", " : "") + param;
-    }
-    return text + ")";
-}
-
 }  // namespace
 
 Container::Container(int width, int height)
@@ -377,17 +346,7 @@ bool Container::Members(const Words& w, Lines* out, std::string* error)
     COleControl* c = Named(w, error);
     if (c == nullptr)
         return false;
-    for (const DispEntry& e : c->Dispatch().Entries()) {
-        const bool property = e.kind == DispEntry::Kind::Property;
-        std::string line = std::string(property ? "property " : "method ") + std::to_string(e.id) + " " + e.name +
-                           Signature(e.type, e.paramNames, e.paramTypes);
-        if (property && !e.put)
-            line += " read-only";
-        else if (property && !e.get)
-            line += " write-only";
-        out->push_back(line);
-    }
-    for (const EventEntry& e : c->Dispatch().Events())
-        out->push_back("event " + std::to_string(e.id) + " " + e.name + Signature(VT_EMPTY, e.paramNames, e.paramTypes));
+    for (std::string& line : nimbo::DescribeMembers(*c, false))
+        out->push_back(std::move(line));
     return true;
 }

@@ -80,7 +80,7 @@ TEST_P(EveryProgram, ExplainsItselfAndNamesAnUnknownOption)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram,
-                         ::testing::Values("plcsim", "nimbo-poll", "nimbo-regsvr", "nimbo-container", "dorvo", "test",
+                         ::testing::Values("plcsim", "nimbo-poll", "nimbo-regsvr", "nimbo-container", "nimbo-panel", "dorvo", "test",
                                            "fault_soak", "memory_soak"
 #ifdef NIMBO_HAVE_BENCHMARKS
                                            ,
