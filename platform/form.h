@@ -60,6 +60,9 @@ public:
     // The server the file declares, as written: the name of a control on
     // the form, "Opener", or empty when it declares none.
     const std::string& ServerName() const;
+    // The form one of this form's buttons opened, by its file's name
+    // without ".frm" ("costanti"); null when none was opened.
+    Form* Opened(const std::string& name) const;
 
     // Creates the window (hidden until Show) and its controls in file
     // order. Controls load their properties before their windows exist.

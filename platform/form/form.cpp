@@ -47,6 +47,7 @@ std::unique_ptr<Form> Form::Parse(const std::string& text, const std::string& fi
 
 const std::string& Form::Name() const { return d_->design.name; }
 const std::string& Form::ServerName() const { return d_->design.server; }
+Form* Form::Opened(const std::string& name) const { return d_->OpenedForm(name); }
 HWND Form::Window() const { return d_->window.m_hWnd; }
 bool Form::IsOpen() const { return d_->open; }
 const std::string& Form::LastError() const { return d_->lastError; }

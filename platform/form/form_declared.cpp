@@ -117,6 +117,14 @@ void FormState::OpenDeclared(const std::string& name)
     shown.Show();
 }
 
+Form* FormState::OpenedForm(const std::string& name) const
+{
+    for (const auto& [file, form] : opened)
+        if (SameName(std::filesystem::path(file).stem().string(), name))
+            return form.get();
+    return nullptr;
+}
+
 // The forms this one opened close before it: their clients leave its
 // server while the server is still there.
 void FormState::CloseOpened()

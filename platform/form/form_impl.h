@@ -74,6 +74,7 @@ struct FormState {
     void DeclaredClick(const ControlDesign& button);
     void OpenDeclared(const std::string& name);
     void CloseOpened();
+    Form* OpenedForm(const std::string& name) const;
     void RuntimeError(const std::string& name, const std::string& reason);
     // Runs a host handler; what it throws becomes a run-time error.
     void Run(const std::string& who, const std::function<void()>& handler);
