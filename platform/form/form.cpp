@@ -11,7 +11,7 @@
 using nimbo::Form;
 using namespace nimbo::form;
 
-Form::Form() : d_(std::make_unique<FormState>()) { d_->self = this; }
+Form::Form() : d_(std::make_unique<FormState>()) {}
 
 // Unload handlers run here too if the host never closed the form: they
 // are how it lets go of what it keeps about the controls.

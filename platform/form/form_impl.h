@@ -44,7 +44,6 @@ struct FormState {
     std::vector<std::function<void()>> loopEnds;
 
     // What the form file declares (form_declared.cpp).
-    Form* self = nullptr;
     FormState* opener = nullptr;  // the form whose button opened this one
     std::vector<std::pair<std::string, std::unique_ptr<Form>>> opened;  // by file, each once
     std::vector<Variant> registered;  // client identities given to the server

@@ -1,58 +1,14 @@
 // The kit's programs as a user first meets them: each explains itself on
 // --help, names an option it does not take, and says so when a screenshot
 // it was asked for cannot be written.
+#include "tools/tests/program_fixture.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/nimbo-cli-XXXXXX";
-        folder = mkdtemp(pattern);
-        // No real line and no window: an empty devices folder, headless Qt.
-        setenv("NIMBO_DEVICES", folder.c_str(), 1);
-        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    // Runs bin/PROGRAM ARGS with `input` as its standard input.
-    Outcome Start(const std::string& program, const std::string& args, const std::string& input = "")
-    {
-        std::ofstream(folder + "/in") << input;
-        const std::string command = std::string(NIMBO_BIN) + "/" + program + " " + args + " <" + folder + "/in >" +
-                                    folder + "/out 2>" + folder + "/err";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(folder + "/out"), Read(folder + "/err")};
-    }
-
-    std::string folder;
-};
 
 // A program's name as a test's name.
 std::string Named(std::string program)

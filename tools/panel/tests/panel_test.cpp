@@ -1,46 +1,26 @@
 // nimbo-panel as a person writing forms meets it: a declaring form runs
 // against a simulated station on the COM given on the command line, a bad
 // form stops with its line, and the classes and their members are listed.
-#include <gtest/gtest.h>
+#include "tools/tests/program_fixture.h"
 
-#include <sys/wait.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-class PanelTest : public ::testing::Test {
+class PanelTest : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/nimbo-panel-XXXXXX";
-        folder = mkdtemp(pattern);
-        setenv("NIMBO_DEVICES", folder.c_str(), 1);
-        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
     // Runs bin/nimbo-panel ARGS; answers its exit status.
     int Panel(const std::string& args)
     {
-        const std::string command =
-            std::string(NIMBO_BIN) + "/nimbo-panel " + args + " >" + folder + "/out 2>" + folder + "/err";
-        const int raw = std::system(command.c_str());
-        out = Read(folder + "/out");
-        err = Read(folder + "/err");
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        const Outcome run = Start("nimbo-panel", args);
+        out = run.out;
+        err = run.err;
+        return run.status;
     }
     std::string Write(const std::string& name, const std::string& text)
     {
@@ -49,7 +29,7 @@ protected:
         return path;
     }
 
-    std::string folder, out, err;
+    std::string out, err;
 };
 
 TEST_F(PanelTest, ADeclaringFormScansTheComGivenOnTheCommandLine)
