@@ -35,8 +35,10 @@ class COleControl;
 
 namespace nimbo {
 
+class FormEditor;
 namespace form {
 struct FormState;
+class DesignView;
 }
 
 class NIMBO_PLATFORM_API Form {
@@ -75,6 +77,9 @@ public:
     void OnUnload(std::function<void()> handler);
     // A CommandButton pressed, by mouse, keyboard or its Click.
     void OnClick(const std::string& controlName, std::function<void()> handler);
+    // The user closes the window (title bar, Alt+F4): a handler answering
+    // false keeps the form open. Close from code is not asked.
+    void OnQueryClose(std::function<bool()> handler);
     // Called after each run-time error has been reported.
     void OnError(std::function<void(const std::string& controlName, const std::string& reason)> handler);
 
@@ -113,6 +118,8 @@ public:
 
 private:
     friend struct form::FormState;  // a form opens others and is their opener
+    friend class FormEditor;        // edits the form in place
+    friend class form::DesignView;
     Form();
     std::unique_ptr<form::FormState> d_;
 };

@@ -72,6 +72,8 @@ bool Form::Create(std::string* error)
 void Form::OnLoad(std::function<void()> handler) { d_->loadHandlers.push_back(std::move(handler)); }
 void Form::OnUnload(std::function<void()> handler) { d_->unloadHandlers.push_back(std::move(handler)); }
 
+void Form::OnQueryClose(std::function<bool()> handler) { d_->queryClose = std::move(handler); }
+
 void Form::OnError(std::function<void(const std::string&, const std::string&)> handler)
 {
     d_->errorHandler = std::move(handler);
@@ -114,18 +116,8 @@ void Form::Show()
             return;
         }
     }
-    if (!s.loadRan) {
-        s.loadRan = true;
-        s.Run(s.design.name + "_Load", [&s] { s.DeclaredLoad(); });
-        if (!s.open)
-            return;
-        const auto handlers = s.loadHandlers;
-        for (const auto& handler : handlers) {
-            s.Run(s.design.name + "_Load", handler);
-            if (!s.open)
-                return;  // the handler closed the form
-        }
-    }
+    if (!s.loadRan && !s.RunLoad())
+        return;
     ShowTopLevel(Window(), !s.shown, s.design.center);
     s.shown = true;
 }
@@ -173,19 +165,39 @@ Placed* FormState::Find(const std::string& name)
     return nullptr;
 }
 
+bool FormState::RunLoad()
+{
+    loadRan = true;
+    Run(design.name + "_Load", [this] { DeclaredLoad(); });
+    if (!open)
+        return false;
+    const auto handlers = loadHandlers;
+    for (const auto& handler : handlers) {
+        Run(design.name + "_Load", handler);
+        if (!open)
+            return false;  // the handler closed the form
+    }
+    return true;
+}
+
+void FormState::RunUnload()
+{
+    CloseOpened();
+    if (!loadRan)
+        return;
+    loadRan = false;
+    DeclaredUnload();
+    const auto handlers = unloadHandlers;
+    for (const auto& handler : handlers)
+        Run(design.name + "_Unload", handler);
+}
+
 void FormState::Shutdown(bool destroyWindow)
 {
     if (!open || closing)
         return;
     closing = true;
-    CloseOpened();
-    if (loadRan) {
-        loadRan = false;
-        DeclaredUnload();
-        const auto handlers = unloadHandlers;
-        for (const auto& handler : handlers)
-            Run(design.name + "_Unload", handler);
-    }
+    RunUnload();
     if (destroyWindow) {
         Teardown();
     } else {
@@ -258,7 +270,8 @@ LRESULT FormWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         owner_->Command(wParam, lParam);
         return 0;
     case WM_CLOSE:
-        owner_->Shutdown(true);
+        if (!owner_->queryClose || owner_->queryClose())
+            owner_->Shutdown(true);
         return 0;
     case WM_DESTROY:
         // Destroyed by someone else than Close: unload all the same.

@@ -67,6 +67,19 @@ struct FormDesign {
 
 // Reads and checks the whole file: syntax, names, values, classes.
 bool ParseForm(const std::string& text, const std::string& file, FormDesign* out, std::string* error);
+// The design as a form file that ParseForm reads back to the same design
+// (lines and comments aside) (form_write.cpp).
+std::string WriteForm(const FormDesign& design);
+// Writes a form file's text to path, whole or not at all, once it is
+// known to read back; false with the reason.
+bool SaveFormText(const std::string& text, const std::string& path, std::string* reason);
+
+// The most controls a form designer of the time allowed on one form: every
+// real panel fits, and a runaway file cannot have thousands built.
+inline constexpr std::size_t kMaxControls = 254;
+
+// Whether a word can name a form or a control.
+bool IsName(const std::string& word);
 
 // Form files come from users. Sizes are 0..kMaxTwips and positions within
 // kMaxTwips either way: 32767 pixels, Qt's own widget limit, and far enough

@@ -40,6 +40,7 @@ struct FormState {
     std::vector<std::function<void()>> unloadHandlers;
     std::vector<std::pair<std::string, std::function<void()>>> clickHandlers;
     std::function<void(const std::string&, const std::string&)> errorHandler;
+    std::function<bool()> queryClose;
     // Ends each RunUntilClosed loop running for this form.
     std::vector<std::function<void()>> loopEnds;
 
@@ -60,6 +61,10 @@ struct FormState {
     bool Instantiate(std::string* error);
     // The window and the controls' windows.
     bool Realize(std::string* error);
+    // Load and Unload: what the file declares, then the host's handlers.
+    // Load answers false when a handler closed the form.
+    bool RunLoad();
+    void RunUnload();
     // Unload, then controls newest first, then (unless it is going already)
     // the window.
     void Shutdown(bool destroyWindow);
@@ -89,6 +94,9 @@ bool CreateTopLevel(CWnd* window, int width, int height, const std::string& capt
 // The first time: centred on the screen, or where the system puts windows.
 void ShowTopLevel(HWND window, bool firstTime, bool center);
 void RaiseTopLevel(HWND window);
+void ResizeTopLevel(HWND window, int width, int height);
+// A control's window in front of its siblings or behind them all.
+void Restack(HWND window, bool front);
 // Runs the event loop until the function given to started is called.
 void RunLoop(const std::function<void(std::function<void()> end)>& started);
 

@@ -15,9 +15,6 @@
 namespace nimbo::form {
 namespace {
 
-// The most controls a form designer of the time allowed on one form: every
-// real panel fits, and a runaway file cannot have thousands built.
-constexpr std::size_t kMaxControls = 254;
 // Far more than any control persists (the server, the most, about a
 // hundred); a control's property bag finds each key by a search of all the
 // keys before it.
@@ -49,16 +46,6 @@ std::vector<std::string> Words(const std::string& text)
     for (std::string w; in >> w;)
         words.push_back(w);
     return words;
-}
-
-bool IsName(const std::string& s)
-{
-    if (s.empty() || !(std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_'))
-        return false;
-    for (char c : s)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
-            return false;
-    return true;
 }
 
 // Dotted names ("LEDLib.Led", "LED.LedCtrl.1") or a class identifier.
@@ -360,6 +347,16 @@ bool Parser::ControlProperty(int line, const std::string& text, std::string* err
 }
 
 }  // namespace
+
+bool IsName(const std::string& s)
+{
+    if (s.empty() || !(std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_'))
+        return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            return false;
+    return true;
+}
 
 const Property* ControlDesign::Find(const std::string& key) const
 {

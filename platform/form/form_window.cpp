@@ -66,6 +66,21 @@ void RaiseTopLevel(HWND window)
     widget->activateWindow();
 }
 
+void ResizeTopLevel(HWND window, int width, int height)
+{
+    if (QWidget* widget = win::WidgetOf(window))
+        widget->resize(width, height);
+}
+
+void Restack(HWND window, bool front)
+{
+    QWidget* widget = win::WidgetOf(window);
+    if (widget && front)
+        widget->raise();
+    else if (widget)
+        widget->lower();
+}
+
 void RunLoop(const std::function<void(std::function<void()> end)>& started)
 {
     qt::EnsureApplication();

@@ -2,6 +2,7 @@
 // (its server, its clients, its buttons) with no code of its own, and tells
 // the person writing forms which classes and properties there are.
 #include "platform/form.h"
+#include "platform/form_editor.h"
 #include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/winuser.h"
@@ -16,12 +17,18 @@ namespace {
 
 const char kUsage[] =
     "usage: nimbo-panel FORM.frm [--com N] [--screenshot FILE [--after MS]]\n"
+    "       nimbo-panel --design FORM.frm [--select NAME] [--screenshot FILE [--after MS]]\n"
     "       nimbo-panel --list-classes\n"
     "       nimbo-panel --members CLASS\n"
     "Runs the form as a panel until its window is closed; forms its buttons open\n"
     "are looked up beside it. --com N sets the COM of the server the form\n"
     "declares, leaving the file as it is. With --screenshot the panel runs for\n"
     "--after MS milliseconds (default 3000), saves its window and ends.\n"
+    "--design opens the form to edit it, no server running: click to select,\n"
+    "drag to move or by a handle to resize, arrows nudge, Delete removes, the\n"
+    "right button has a menu, double click on the form sets its caption and\n"
+    "size, Ctrl+S saves, F5 runs the panel and back. --select NAME opens with\n"
+    "that control selected.\n"
     "--list-classes names every control class in the registration store;\n"
     "--members CLASS lists a class's properties, methods and events with their\n"
     "dispatch identifiers, types, defaults and whether they are persisted.\n";
@@ -32,6 +39,8 @@ struct Options {
     std::string screenshot;
     long long afterMs = 3000;
     bool listClasses = false;
+    bool design = false;
+    std::string select;
     std::string members;
 };
 
@@ -52,11 +61,13 @@ std::optional<int> Parse(int argc, char** argv, Options* o)
             return 0;
         } else if (arg == "--list-classes") {
             o->listClasses = true;
-        } else if (arg == "--members" || arg == "--screenshot") {
+        } else if (arg == "--design") {
+            o->design = true;
+        } else if (arg == "--members" || arg == "--screenshot" || arg == "--select") {
             const char* v = value();
             if (v == nullptr)
                 return Usage("missing value after " + arg);
-            (arg == "--members" ? o->members : o->screenshot) = v;
+            (arg == "--members" ? o->members : arg == "--select" ? o->select : o->screenshot) = v;
         } else if (arg == "--com" || arg == "--after") {
             const char* v = value();
             if (v == nullptr)
@@ -78,6 +89,12 @@ std::optional<int> Parse(int argc, char** argv, Options* o)
     }
     if (o->form.empty() && !o->listClasses && o->members.empty())
         return Usage("no form file given");
+    if (!o->select.empty() && !o->design)
+        return Usage("--select is for --design");
+    // A COM given for the session would be saved into the file with the
+    // server's other properties; in design mode the form's own is used.
+    if (o->com && o->design)
+        return Usage("--com is for running a panel, not for --design");
     return std::nullopt;
 }
 
@@ -131,6 +148,8 @@ int main(int argc, char** argv)
 
     std::string error;
     std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(o.form, &error);
+    if (form && o.design)
+        return nimbo::DesignForm(*form, {o.select, o.screenshot, static_cast<int>(o.afterMs)});
     if (!form || !form->Create(&error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;

@@ -4,6 +4,7 @@
 // what is not there refused with their line.
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "platform/form_editor.h"
 #include "platform/olectl.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,19 @@ TEST_F(FormDeclared, AButtonOpensItsFormOnceOnTheOpenersServerAndTheOpenerCloses
     EXPECT_EQ(calls, (std::vector<std::string>{"+7"})) << "opened once, then brought to the front";
     form->Close();
     EXPECT_EQ(calls, (std::vector<std::string>{"+7", "-7", "-1", "-2"}));
+}
+
+TEST_F(FormDeclared, InTheDesignerThePanelRunsAndStopsWithoutClosing)
+{
+    std::string error;
+    auto form = Form::Load(Write("main.frm", kMain), &error);
+    ASSERT_NE(form, nullptr) << error;
+    nimbo::FormEditor editor(*form);
+    EXPECT_TRUE(calls.empty()) << "nothing runs while the form is designed";
+    editor.StartPanel();
+    editor.StopPanel();
+    EXPECT_EQ(calls, (std::vector<std::string>{"+1", "+2", "go", "-1", "-2", "stop"}));
+    EXPECT_TRUE(form->IsOpen());
 }
 
 TEST_F(FormDeclared, AClosingButtonClosesItsForm)

@@ -1,0 +1,447 @@
+// Design mode on the screen. The pane lies over the whole client area, so
+// the controls never see the mouse while the form is edited; it draws the
+// selected control's frame and handles and keeps itself in front.
+#include "platform/form/form_design_view.h"
+
+#include "platform/dialog.h"
+#include "platform/form/form_impl.h"
+#include "platform/menu.h"
+#include "platform/registry.h"
+#include "platform/window/win_table_qt.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QWidget>
+
+#include <array>
+#include <cstdio>
+
+namespace nimbo::form {
+namespace {
+
+constexpr int kHandle = 7;  // pixels across a handle
+
+// The handles clockwise from the top left; which edges each one drags.
+struct Handle {
+    bool left, top, right, bottom;
+};
+constexpr std::array<Handle, 8> kHandles = {{{true, true, false, false},
+                                             {false, true, false, false},
+                                             {false, true, true, false},
+                                             {false, false, true, false},
+                                             {false, false, true, true},
+                                             {false, false, false, true},
+                                             {true, false, false, true},
+                                             {true, false, false, false}}};
+
+QRect Pixels(const FormBox& b)
+{
+    return QRect(TwipsToPixels(b.left), TwipsToPixels(b.top), TwipsToPixels(b.width), TwipsToPixels(b.height));
+}
+
+QRect HandleRect(const QRect& r, const Handle& h)
+{
+    const int x = h.left ? r.left() - 1 : h.right ? r.right() + 1 : r.center().x();
+    const int y = h.top ? r.top() - 1 : h.bottom ? r.bottom() + 1 : r.center().y();
+    return QRect(x - kHandle / 2, y - kHandle / 2, kHandle, kHandle);
+}
+
+int SnapUp(int twips)
+{
+    return (twips + FormEditor::kGrid / 2) / FormEditor::kGrid * FormEditor::kGrid;
+}
+
+// The form's caption and size, as the form file gives them.
+class FormSettings : public CDialog {
+public:
+    enum { kCaption = 101, kWidth, kHeight };
+    std::string caption;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+
+    FormSettings() : CDialog(Template()) {}
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, kCaption, caption);
+        DDX_Text(pDX, kWidth, width);
+        DDV_MinMaxLong(pDX, width, 1, kMaxTwips);
+        DDX_Text(pDX, kHeight, height);
+        DDV_MinMaxLong(pDX, height, 1, kMaxTwips);
+    }
+
+private:
+    static DialogTemplate Template()
+    {
+        DialogTemplate t;
+        t.caption = "Form";
+        t.cx = 186;
+        t.cy = 86;
+        t.items = {
+            {DialogItem::Static, IDC_STATIC, "Caption:", 7, 9, 50, 8},
+            {DialogItem::Edit, kCaption, "", 60, 7, 119, 14},
+            {DialogItem::Static, IDC_STATIC, "Width (twips):", 7, 28, 50, 8},
+            {DialogItem::Edit, kWidth, "", 60, 26, 50, 14},
+            {DialogItem::Static, IDC_STATIC, "Height (twips):", 7, 47, 50, 8},
+            {DialogItem::Edit, kHeight, "", 60, 45, 50, 14},
+            {DialogItem::DefPushButton, IDOK, "OK", 75, 65, 50, 14},
+            {DialogItem::Button, IDCANCEL, "Cancel", 129, 65, 50, 14},
+        };
+        return t;
+    }
+};
+
+}  // namespace
+
+class DesignPane final : public QWidget {
+public:
+    DesignPane(DesignView* view, QWidget* form) : QWidget(form), view_(view)
+    {
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true);
+        setGeometry(form->rect());
+        form->installEventFilter(this);
+    }
+
+    void Cover()
+    {
+        setGeometry(parentWidget()->rect());
+        raise();
+        update();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        const auto box = view_->editor_.Box(view_->selected_);
+        if (!box)
+            return;
+        QPainter painter(this);
+        const QRect r = Pixels(*box);
+        painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DashLine));
+        painter.drawRect(r.adjusted(-1, -1, 0, 0));
+        painter.setPen(QColor(255, 255, 255));
+        for (const Handle& h : kHandles)
+            painter.fillRect(HandleRect(r, h), QColor(0, 0, 128));
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        setFocus();
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::RightButton) {
+            view_->Select(view_->editor_.ControlAt(at.x(), at.y()));
+            view_->ContextMenu(at.x(), at.y());
+            return;
+        }
+        if (event->button() != Qt::LeftButton)
+            return;
+        press_ = at;
+        handle_ = -1;
+        if (const auto box = view_->editor_.Box(view_->selected_)) {
+            for (std::size_t i = 0; i < kHandles.size(); ++i)
+                if (HandleRect(Pixels(*box), kHandles[i]).contains(at))
+                    handle_ = static_cast<int>(i);
+        }
+        if (handle_ < 0)
+            view_->Select(view_->editor_.ControlAt(at.x(), at.y()));
+        start_ = view_->editor_.Box(view_->selected_).value_or(FormBox{});
+        dragging_ = !view_->selected_.empty();
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        if (!dragging_ || !(event->buttons() & Qt::LeftButton))
+            return;
+        const QPoint delta = event->position().toPoint() - press_;
+        const int dx = delta.x() * 15, dy = delta.y() * 15;
+        if (handle_ < 0) {
+            view_->editor_.Move(view_->selected_, start_.left + dx, start_.top + dy, nullptr);
+        } else {
+            // The dragged edges follow the grid; the others stay. A control
+            // that refuses the size stays where it was.
+            const Handle& h = kHandles[static_cast<std::size_t>(handle_)];
+            int left = start_.left, top = start_.top;
+            int right = start_.left + start_.width, bottom = start_.top + start_.height;
+            if (h.left)
+                left = std::min(SnapUp(left + dx), right - FormEditor::kGrid);
+            if (h.right)
+                right = std::max(SnapUp(right + dx), left + FormEditor::kGrid);
+            if (h.top)
+                top = std::min(SnapUp(top + dy), bottom - FormEditor::kGrid);
+            if (h.bottom)
+                bottom = std::max(SnapUp(bottom + dy), top + FormEditor::kGrid);
+            if (view_->editor_.Resize(view_->selected_, right - left, bottom - top, nullptr) &&
+                (left != start_.left || top != start_.top))
+                view_->editor_.Move(view_->selected_, left, top, nullptr);
+        }
+        view_->AfterEdit();
+    }
+
+    void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::LeftButton && view_->editor_.ControlAt(at.x(), at.y()).empty())
+            view_->EditForm();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left: view_->Nudge(-1, 0); break;
+        case Qt::Key_Right: view_->Nudge(1, 0); break;
+        case Qt::Key_Up: view_->Nudge(0, -1); break;
+        case Qt::Key_Down: view_->Nudge(0, 1); break;
+        case Qt::Key_Delete: view_->DeleteSelected(); break;
+        case Qt::Key_Escape: view_->Select({}); break;
+        default: QWidget::keyPressEvent(event); return;
+        }
+    }
+
+private:
+    DesignView* view_;
+    QPoint press_;
+    FormBox start_;
+    int handle_ = -1;
+    bool dragging_ = false;
+};
+
+DesignView::DesignView(Form& form, FormEditor& editor) : form_(form), editor_(editor)
+{
+    QWidget* window = win::WidgetOf(form_.Window());
+    if (window == nullptr)
+        return;
+    pane_ = new DesignPane(this, window);
+    // Shortcuts of the window: they work while the panel runs too.
+    auto* save = new QShortcut(QKeySequence::Save, window);
+    QObject::connect(save, &QShortcut::activated, [this] { Save(); });
+    auto* run = new QShortcut(QKeySequence(Qt::Key_F5), window);
+    QObject::connect(run, &QShortcut::activated, [this] { ToggleRunning(); });
+    form_.OnQueryClose([this] { return MayClose(); });
+}
+
+DesignView::~DesignView()
+{
+    form_.OnQueryClose(nullptr);
+}
+
+QWidget* DesignView::Pane() const
+{
+    return pane_;
+}
+
+void DesignView::Show()
+{
+    FormState& s = *form_.d_;
+    if (pane_ == nullptr)
+        return;
+    ShowTitle();
+    ShowTopLevel(form_.Window(), !s.shown, s.design.center);
+    s.shown = true;
+    pane_->Cover();
+    pane_->show();
+    pane_->setFocus();
+}
+
+void DesignView::Select(const std::string& name)
+{
+    selected_ = editor_.Box(name) ? name : std::string();
+    if (pane_)
+        pane_->update();
+}
+
+void DesignView::AfterEdit()
+{
+    if (!editor_.Box(selected_))
+        selected_.clear();
+    ShowTitle();
+    if (pane_)
+        pane_->Cover();
+}
+
+void DesignView::ShowTitle()
+{
+    const char* mode = editor_.Running() ? " [running]" : editor_.Modified() ? " [design] *" : " [design]";
+    SetWindowTextA(form_.Window(), (editor_.Caption() + mode).c_str());
+}
+
+void DesignView::Tell(const std::string& problem)
+{
+    MessageBoxA(form_.Window(), problem.c_str(), "nimbo-panel", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void DesignView::Nudge(int dx, int dy)
+{
+    const auto box = editor_.Box(selected_);
+    if (!box || editor_.Running())
+        return;
+    editor_.Move(selected_, box->left + dx * FormEditor::kGrid, box->top + dy * FormEditor::kGrid, nullptr);
+    AfterEdit();
+}
+
+void DesignView::DeleteSelected()
+{
+    if (selected_.empty() || editor_.Running())
+        return;
+    std::string reason;
+    if (!editor_.Remove(selected_, &reason))
+        Tell(reason);
+    AfterEdit();
+}
+
+void DesignView::Save()
+{
+    std::string reason;
+    if (!editor_.Save(&reason))
+        Tell(reason);
+    ShowTitle();
+}
+
+void DesignView::ToggleRunning()
+{
+    if (editor_.Running()) {
+        editor_.StopPanel();
+        pane_->show();
+        pane_->setFocus();
+    } else {
+        Select({});
+        pane_->hide();
+        editor_.StartPanel();
+    }
+    if (form_.IsOpen())
+        AfterEdit();
+}
+
+void DesignView::ContextMenu(int x, int y)
+{
+    enum : UINT { kProperties = 1, kAdd, kFront, kBack, kFirstClass = 100 };
+    const bool onControl = !selected_.empty();
+    HMENU menu = CreatePopupMenu();
+    if (onControl && editor_.HasProperties(selected_))
+        AppendMenuA(menu, MF_STRING, kProperties, "Properties...");
+    AppendMenuA(menu, MF_STRING, kAdd, "Add control");
+    if (onControl) {
+        AppendMenuA(menu, MF_STRING, kFront, "Bring to front");
+        AppendMenuA(menu, MF_STRING, kBack, "Send to back");
+    }
+    POINT screen{x, y};
+    ClientToScreen(form_.Window(), &screen);
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(), nullptr));
+    DestroyMenu(menu);
+    std::string reason;
+    bool done = true;
+    switch (chosen) {
+    case kProperties: done = editor_.EditProperties(selected_, form_.Window(), &reason); break;
+    case kFront: done = editor_.BringToFront(selected_, &reason); break;
+    case kBack: done = editor_.SendToBack(selected_, &reason); break;
+    case kAdd: {
+        // Every control class of the store, placed where the menu was asked.
+        std::vector<std::string> classes;
+        const RegistrationStore store = RegistrationStore::Open();
+        for (const RegisteredClass& c : store.Classes())
+            if (c.kind == ClassKind::Control)
+                classes.push_back(c.hostName);
+        HMENU list = CreatePopupMenu();
+        for (std::size_t i = 0; i < classes.size(); ++i)
+            AppendMenuA(list, MF_STRING, kFirstClass + i, classes[i].c_str());
+        const UINT pick =
+            static_cast<UINT>(TrackPopupMenu(list, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(), nullptr));
+        DestroyMenu(list);
+        if (pick >= kFirstClass && pick - kFirstClass < classes.size()) {
+            const std::string added = editor_.Add(classes[pick - kFirstClass], x * 15, y * 15, &reason);
+            done = !added.empty();
+            if (done)
+                Select(added);
+        }
+        break;
+    }
+    default: break;
+    }
+    if (!done && !reason.empty())
+        Tell(reason);
+    AfterEdit();
+}
+
+void DesignView::EditForm()
+{
+    FormSettings settings;
+    settings.caption = editor_.Caption();
+    settings.width = editor_.ClientSize().cx;
+    settings.height = editor_.ClientSize().cy;
+    if (settings.DoModal(form_.Window()) != IDOK)
+        return;
+    editor_.SetCaption(settings.caption);
+    std::string reason;
+    if (!editor_.SetClientSize(settings.width, settings.height, &reason))
+        Tell(reason);
+    AfterEdit();
+}
+
+void DesignView::RunUntilClosed()
+{
+    FormState& s = *form_.d_;
+    if (s.open)
+        RunLoop([&s](std::function<void()> end) { s.loopEnds.push_back(std::move(end)); });
+}
+
+bool DesignView::MayClose()
+{
+    if (!editor_.Modified())
+        return true;
+    const std::string question = "Save the changes to " + form_.d_->design.file + "?";
+    switch (MessageBoxA(form_.Window(), question.c_str(), "nimbo-panel", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: {
+        std::string reason;
+        if (editor_.Save(&reason))
+            return true;
+        Tell(reason);
+        return false;
+    }
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+}  // namespace nimbo::form
+
+int nimbo::DesignForm(Form& form, const DesignOptions& options)
+{
+    FormEditor editor(form);
+    std::string reason;
+    if (!editor.Ready(&reason)) {
+        std::fprintf(stderr, "%s\n", reason.c_str());
+        return 1;
+    }
+    form::DesignView view(form, editor);
+    if (!options.select.empty() && !editor.Box(options.select)) {
+        std::fprintf(stderr, "no control %s on form %s\n", options.select.c_str(), form.Name().c_str());
+        return 1;
+    }
+    view.Select(options.select);
+    view.Show();
+    if (!options.screenshot.empty()) {
+        RunEventLoop(options.afterMs);
+        const bool saved = form.SaveScreenshot(options.screenshot);
+        if (!saved)
+            std::fprintf(stderr, "cannot write screenshot %s\n", options.screenshot.c_str());
+        form.Close();
+        return saved ? 0 : 1;
+    }
+    view.RunUntilClosed();
+    return 0;
+}

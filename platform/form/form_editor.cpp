@@ -1,0 +1,378 @@
+// Editing a form in place. The design keeps the twips the file gave for
+// whatever the user did not touch, so that a form read and saved again
+// says the same; what the user changed is read off the live windows.
+#include "platform/form_editor.h"
+
+#include "platform/form/form_impl.h"
+#include "platform/olectl.h"
+#include "platform/propbag.h"
+#include "platform/registry.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace nimbo {
+namespace {
+
+using form::ControlDesign;
+using form::FormState;
+using form::Placed;
+using form::TwipsToPixels;
+
+int Snap(int twips)
+{
+    const int snapped = static_cast<int>(std::lround(twips / double(FormEditor::kGrid))) * FormEditor::kGrid;
+    const int limit = form::kMaxTwips / FormEditor::kGrid * FormEditor::kGrid;
+    return std::clamp(snapped, -limit, limit);
+}
+
+// The file's twips while they still give the pixels on the screen.
+int Kept(const std::optional<int>& written, int pixels)
+{
+    return written && TwipsToPixels(*written) == pixels ? *written : pixels * 15;
+}
+
+RECT PixelRect(const FormState& s, const Placed& p)
+{
+    RECT r{};
+    GetWindowRect(p.wnd->m_hWnd, &r);
+    POINT origin{r.left, r.top};
+    ScreenToClient(s.window.m_hWnd, &origin);
+    return RECT{origin.x, origin.y, origin.x + (r.right - r.left), origin.y + (r.bottom - r.top)};
+}
+
+// The control as it stands now, to be written to the file.
+ControlDesign Current(const FormState& s, const Placed& p)
+{
+    ControlDesign c = *p.design;
+    const RECT r = PixelRect(s, p);
+    c.left = Kept(c.left, r.left);
+    c.top = Kept(c.top, r.top);
+    c.width = Kept(c.width, r.right - r.left);
+    c.height = Kept(c.height, r.bottom - r.top);
+    if (p.control) {
+        PropertyBag bag;
+        p.control->SaveProperties(&bag);
+        c.properties.clear();
+        for (const auto& [key, value] : bag.Values())
+            c.properties.push_back({key, value, 0});
+    }
+    return c;
+}
+
+// Vectors of designs moved or grown: each placed control points at its
+// design again.
+void Repoint(FormState& s)
+{
+    for (std::size_t i = 0; i < s.placed.size(); ++i)
+        s.placed[i].design = &s.design.controls[i];
+}
+
+void PlaceWindow(Placed& p, const RECT& r)
+{
+    if (p.control)
+        p.control->SetRectInContainer(r);
+    else
+        MoveWindow(p.wnd->m_hWnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+// Added controls are named as a form designer names them: the class's own
+// name and the first free number ("Led1", "Led2").
+std::string BaseName(const std::string& className)
+{
+    const RegistrationStore store = RegistrationStore::Open();
+    const RegisteredClass* c = store.Find(className);
+    std::string name = c ? c->hostName : className;
+    name = name.substr(name.rfind('.') + 1);
+    name.erase(std::remove_if(name.begin(), name.end(),
+                              [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)) && ch != '_'; }),
+               name.end());
+    return form::IsName(name) ? name : "Control";
+}
+
+}  // namespace
+
+form::FormState& FormEditor::S() const
+{
+    return *form_.d_;
+}
+
+FormEditor::FormEditor(Form& form) : form_(form)
+{
+    if (!form_.IsOpen() && !form_.Create(&created_))
+        return;
+    savedText_ = Text();
+}
+
+bool FormEditor::Ready(std::string* reason) const
+{
+    if (created_.empty())
+        return true;
+    if (reason)
+        *reason = created_;
+    return false;
+}
+
+std::vector<std::string> FormEditor::Names() const
+{
+    std::vector<std::string> names;
+    for (const Placed& p : S().placed)
+        names.push_back(p.design->name);
+    return names;
+}
+
+Placed* FormEditor::Find(const std::string& name, std::string* reason) const
+{
+    Placed* p = S().Find(name);
+    if (p == nullptr && reason)
+        *reason = "no control " + name + " on form " + S().design.name;
+    return p;
+}
+
+std::optional<FormBox> FormEditor::Box(const std::string& name) const
+{
+    const Placed* p = Find(name, nullptr);
+    if (p == nullptr)
+        return std::nullopt;
+    const ControlDesign c = Current(S(), *p);
+    return FormBox{*c.left, *c.top, *c.width, *c.height};
+}
+
+std::string FormEditor::ControlAt(int x, int y) const
+{
+    const FormState& s = S();
+    for (auto it = s.placed.rbegin(); it != s.placed.rend(); ++it) {
+        const RECT r = PixelRect(s, *it);
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
+            return it->design->name;
+    }
+    return {};
+}
+
+bool FormEditor::HasProperties(const std::string& name) const
+{
+    const Placed* p = Find(name, nullptr);
+    return p && p->control;
+}
+
+bool FormEditor::Move(const std::string& name, int left, int top, std::string* reason)
+{
+    Placed* p = Find(name, reason);
+    if (p == nullptr)
+        return false;
+    ControlDesign& c = S().design.controls[static_cast<std::size_t>(p - S().placed.data())];
+    const RECT r = PixelRect(S(), *p);
+    c.left = Snap(left);
+    c.top = Snap(top);
+    const int x = TwipsToPixels(*c.left), y = TwipsToPixels(*c.top);
+    PlaceWindow(*p, RECT{x, y, x + (r.right - r.left), y + (r.bottom - r.top)});
+    return true;
+}
+
+bool FormEditor::Resize(const std::string& name, int width, int height, std::string* reason)
+{
+    Placed* p = Find(name, reason);
+    if (p == nullptr)
+        return false;
+    ControlDesign& c = S().design.controls[static_cast<std::size_t>(p - S().placed.data())];
+    width = std::clamp(width, 0, form::kMaxTwips);
+    height = std::clamp(height, 0, form::kMaxTwips);
+    const int cx = TwipsToPixels(width), cy = TwipsToPixels(height);
+    if (p->control) {
+        // The control is asked, as a container asks; one that refuses
+        // keeps the size it has.
+        if (!p->control->RequestExtent(cx, cy)) {
+            if (reason)
+                *reason = name + " keeps its size";
+            return false;
+        }
+    } else {
+        const RECT r = PixelRect(S(), *p);
+        MoveWindow(p->wnd->m_hWnd, r.left, r.top, cx, cy, TRUE);
+    }
+    c.width = width;
+    c.height = height;
+    return true;
+}
+
+std::string FormEditor::Add(const std::string& className, int left, int top, std::string* reason)
+{
+    FormState& s = S();
+    std::string why;
+    if (s.placed.size() >= form::kMaxControls) {
+        why = "a form holds at most " + std::to_string(form::kMaxControls) + " controls";
+    } else if (form::StandardClass(className) != form::Standard::None) {
+        why = className + " is not a class of the registration store";
+    }
+    std::unique_ptr<COleControl> control(why.empty() ? form::MakeControl(className, &why) : nullptr);
+    if (!control) {
+        if (reason)
+            *reason = why;
+        return {};
+    }
+    const std::string base = BaseName(className);
+    std::string name;
+    for (int n = 1; name.empty() || s.Find(name); ++n)
+        name = base + std::to_string(n);
+    control->ResetProperties();
+    ControlDesign c;
+    c.name = name;
+    c.className = className;
+    c.left = Snap(left);
+    c.top = Snap(top);
+    if (!control->CreateControlWindow(s.window.m_hWnd, TwipsToPixels(*c.left), TwipsToPixels(*c.top))) {
+        if (reason)
+            *reason = name + " did not create its window";
+        return {};
+    }
+    s.design.controls.push_back(std::move(c));
+    Placed p;
+    p.control = control.get();
+    p.wnd = std::move(control);
+    s.placed.push_back(std::move(p));
+    Repoint(s);
+    return name;
+}
+
+bool FormEditor::Remove(const std::string& name, std::string* reason)
+{
+    FormState& s = S();
+    Placed* p = Find(name, reason);
+    if (p == nullptr)
+        return false;
+    // The file would name a server that is not there, and not load again.
+    if (form::SameName(s.design.server, name)) {
+        if (reason)
+            *reason = name + " is the server form " + s.design.name + " declares; it stays";
+        return false;
+    }
+    const std::size_t i = static_cast<std::size_t>(p - s.placed.data());
+    if (p->wnd->m_hWnd)
+        ::DestroyWindow(p->wnd->m_hWnd);
+    s.placed.erase(s.placed.begin() + static_cast<std::ptrdiff_t>(i));
+    s.design.controls.erase(s.design.controls.begin() + static_cast<std::ptrdiff_t>(i));
+    Repoint(s);
+    return true;
+}
+
+bool FormEditor::Restack(const std::string& name, bool front, std::string* reason)
+{
+    FormState& s = S();
+    Placed* p = Find(name, reason);
+    if (p == nullptr)
+        return false;
+    const auto i = p - s.placed.data();
+    auto& controls = s.design.controls;
+    if (front) {
+        std::rotate(s.placed.begin() + i, s.placed.begin() + i + 1, s.placed.end());
+        std::rotate(controls.begin() + i, controls.begin() + i + 1, controls.end());
+    } else {
+        std::rotate(s.placed.begin(), s.placed.begin() + i, s.placed.begin() + i + 1);
+        std::rotate(controls.begin(), controls.begin() + i, controls.begin() + i + 1);
+    }
+    Repoint(s);
+    form::Restack(form_.ControlWindow(name), front);
+    return true;
+}
+
+bool FormEditor::BringToFront(const std::string& name, std::string* reason)
+{
+    return Restack(name, true, reason);
+}
+
+bool FormEditor::SendToBack(const std::string& name, std::string* reason)
+{
+    return Restack(name, false, reason);
+}
+
+const std::string& FormEditor::Caption() const
+{
+    return S().design.caption;
+}
+
+SIZE FormEditor::ClientSize() const
+{
+    return SIZE{S().design.clientWidth, S().design.clientHeight};
+}
+
+void FormEditor::SetCaption(const std::string& caption)
+{
+    S().design.caption = caption;
+    SetWindowTextA(form_.Window(), caption.c_str());
+}
+
+bool FormEditor::SetClientSize(int width, int height, std::string* reason)
+{
+    if (width <= 0 || height <= 0 || width > form::kMaxTwips || height > form::kMaxTwips) {
+        if (reason)
+            *reason = "the form's width and height are 1 to " + std::to_string(form::kMaxTwips) + " twips";
+        return false;
+    }
+    S().design.clientWidth = width;
+    S().design.clientHeight = height;
+    form::ResizeTopLevel(form_.Window(), TwipsToPixels(width), TwipsToPixels(height));
+    return true;
+}
+
+bool FormEditor::EditProperties(const std::string& name, HWND owner, std::string* reason)
+{
+    Placed* p = Find(name, reason);
+    if (p == nullptr)
+        return false;
+    if (p->control == nullptr) {
+        if (reason)
+            *reason = name + " is a " + form::StandardName(p->design->standard) + ", which has no property sheet";
+        return false;
+    }
+    return SUCCEEDED(p->control->DoVerb(OLEIVERB_PROPERTIES, owner));
+}
+
+bool FormEditor::Running() const
+{
+    return S().loadRan;
+}
+
+void FormEditor::StartPanel()
+{
+    if (!S().loadRan)
+        S().RunLoad();
+}
+
+// Back to design: the panel unloads as on closing, and a server it started
+// stops, so that nothing talks on the line while the form is edited.
+void FormEditor::StopPanel()
+{
+    FormState& s = S();
+    if (!s.loadRan)
+        return;
+    s.RunUnload();
+    COleControl* server = s.design.startServer ? s.DeclaredServer() : nullptr;
+    if (const DispEntry* go = server ? server->Dispatch().Find("Go") : nullptr)
+        server->PutProperty(go->id, {}, Variant::Bool(false));
+}
+
+std::string FormEditor::Text() const
+{
+    const FormState& s = S();
+    form::FormDesign now = s.design;
+    for (std::size_t i = 0; i < s.placed.size(); ++i)
+        now.controls[i] = Current(s, s.placed[i]);
+    return form::WriteForm(now);
+}
+
+bool FormEditor::Modified() const
+{
+    return Text() != savedText_;
+}
+
+bool FormEditor::Save(std::string* reason)
+{
+    const std::string text = Text();
+    if (!form::SaveFormText(text, S().design.file, reason))
+        return false;
+    savedText_ = text;
+    return true;
+}
+
+}  // namespace nimbo

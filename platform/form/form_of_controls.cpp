@@ -1,0 +1,87 @@
+// A form file for controls a program placed itself: what a window holds,
+// written so that nimbo-panel shows the same panel and runs it.
+#include "platform/form_editor.h"
+
+#include "platform/form/form_design.h"
+#include "platform/olectl.h"
+#include "platform/propbag.h"
+
+#include <algorithm>
+
+namespace nimbo {
+namespace {
+
+const DispEntry* Member(COleControl* control, const char* name)
+{
+    return control->Dispatch().Find(name);
+}
+
+// The server role, as the form declares it: the first control that takes
+// clients serves every control that has an identity to register.
+void DeclareServer(const std::vector<PlacedControl>& controls, form::FormDesign* d)
+{
+    for (const PlacedControl& c : controls) {
+        if (Member(c.control, "AddClient") == nullptr)
+            continue;
+        d->server = c.name;
+        for (const PlacedControl& other : controls)
+            if (other.control != c.control && Member(other.control, "Client"))
+                d->registerClients = true;
+        Variant going;
+        const DispEntry* go = Member(c.control, "Go");
+        d->startServer = go && SUCCEEDED(c.control->GetProperty(go->id, {}, &going)) && going.AsBool();
+        return;
+    }
+}
+
+}  // namespace
+
+bool WriteControlsAsForm(const std::string& path, const std::string& formName, HWND window,
+                         const std::vector<PlacedControl>& controls, std::string* reason)
+{
+    auto fail = [reason](const std::string& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (!form::IsName(formName))
+        return fail("'" + formName + "' cannot name a form (letters, digits and _, not first a digit)");
+    if (controls.size() > form::kMaxControls)
+        return fail("a form holds at most " + std::to_string(form::kMaxControls) + " controls");
+    form::FormDesign d;
+    d.file = path;
+    d.name = formName;
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    d.caption = caption;
+    RECT client{};
+    GetClientRect(window, &client);
+    d.clientWidth = std::clamp(static_cast<int>(client.right - client.left), 1, 32767) * 15;
+    d.clientHeight = std::clamp(static_cast<int>(client.bottom - client.top), 1, 32767) * 15;
+    for (const PlacedControl& c : controls) {
+        if (!form::IsName(c.name))
+            return fail("'" + c.name + "' cannot name a control in a form (letters, digits and _, not first a digit)");
+        if (c.control->ProgId().empty())
+            return fail(c.name + " has no registered class to write");
+        form::ControlDesign placed;
+        placed.name = c.name;
+        placed.className = c.control->ProgId();
+        RECT r{};
+        GetWindowRect(c.control->m_hWnd, &r);
+        POINT origin{r.left, r.top};
+        ScreenToClient(window, &origin);
+        placed.left = origin.x * 15;
+        placed.top = origin.y * 15;
+        placed.width = (r.right - r.left) * 15;
+        placed.height = (r.bottom - r.top) * 15;
+        PropertyBag bag;
+        c.control->SaveProperties(&bag);
+        for (const auto& [key, value] : bag.Values())
+            placed.properties.push_back({key, value, 0});
+        d.controls.push_back(std::move(placed));
+    }
+    DeclareServer(controls, &d);
+    return form::SaveFormText(form::WriteForm(d), path, reason);
+}
+
+}  // namespace nimbo

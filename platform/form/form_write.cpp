@@ -1,0 +1,88 @@
+// Writing a form file: the form's own settings and declarations, then each
+// control with its place, size and properties, in the layout people write.
+#include "platform/form/form_design.h"
+
+#include "platform/propbag.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace nimbo::form {
+namespace {
+
+void Line(std::ostringstream& out, int indent, const std::string& key, const std::string& value)
+{
+    out << std::string(static_cast<std::size_t>(indent) * 4, ' ') << key << " = " << value << "\n";
+}
+
+}  // namespace
+
+std::string WriteForm(const FormDesign& f)
+{
+    std::ostringstream out;
+    out << "Form " << f.name << "\n";
+    Line(out, 1, "Caption", ValueToText(Variant::String(f.caption)));
+    Line(out, 1, "ClientWidth", std::to_string(f.clientWidth));
+    Line(out, 1, "ClientHeight", std::to_string(f.clientHeight));
+    Line(out, 1, "StartUpPosition", f.center ? "center" : "default");
+    if (!f.iconModule.empty())
+        Line(out, 1, "Icon", f.iconModule + ":" + std::to_string(f.iconId));
+    if (!f.server.empty())
+        Line(out, 1, "Server", ValueToText(Variant::String(f.server)));
+    if (f.registerClients)
+        Line(out, 1, "RegisterClients", "true");
+    if (f.startServer)
+        Line(out, 1, "StartServer", "true");
+    for (const ControlDesign& c : f.controls) {
+        out << "    Begin " << c.name << " " << c.className << "\n";
+        const std::pair<const char*, const std::optional<int>*> places[] = {
+            {"Left", &c.left}, {"Top", &c.top}, {"Width", &c.width}, {"Height", &c.height}};
+        for (const auto& [key, value] : places)
+            if (value->has_value())
+                Line(out, 2, key, std::to_string(**value));
+        for (const Property& p : c.properties)
+            Line(out, 2, p.key, ValueToText(p.value));
+        out << "    End\n";
+    }
+    out << "End\n";
+    return out.str();
+}
+
+// Checked by reading it back before anything is written, then written
+// beside the file and put in its place, so that a failure leaves the old
+// file whole.
+bool SaveFormText(const std::string& text, const std::string& path, std::string* reason)
+{
+    FormDesign check;
+    std::string why;
+    if (!ParseForm(text, path, &check, &why)) {
+        if (reason)
+            *reason = "not saved, the form would not load again: " + why;
+        return false;
+    }
+    const std::string temporary = path + ".saving";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.close();
+        if (!out) {
+            std::remove(temporary.c_str());
+            if (reason)
+                *reason = path + ": cannot write the form file";
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::remove(temporary.c_str());
+        if (reason)
+            *reason = path + ": cannot write the form file (" + error.message() + ")";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace nimbo::form

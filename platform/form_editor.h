@@ -1,0 +1,123 @@
+// Editing a form file as a form designer does: controls moved on a grid,
+// resized, added by class, removed and restacked, the form's caption and
+// size changed, each control's own property sheet, and the whole written
+// back as a form file that loads again to the same panel. The form is
+// edited live: its controls stand in their windows, but it is never
+// loaded, so no server runs and no declaration acts until it is run.
+#pragma once
+
+#include "platform/export.h"
+#include "platform/form.h"
+#include "platform/windef.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class COleControl;
+
+namespace nimbo {
+namespace form {
+struct Placed;
+}
+
+// A control's place on the form, in twips as the form file gives it.
+struct FormBox {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class NIMBO_PLATFORM_API FormEditor {
+public:
+    // Moves land on this grid, and the arrow keys nudge by it: 8 pixels.
+    static constexpr int kGrid = 120;
+
+    // The form is created here if need be; it must not have been shown.
+    // False from Ready with the reason when it cannot be created.
+    explicit FormEditor(Form& form);
+    bool Ready(std::string* reason) const;
+
+    Form& Edited() const { return form_; }
+    // The controls back to front: as they stack, and as the file lists them.
+    std::vector<std::string> Names() const;
+    std::optional<FormBox> Box(const std::string& name) const;
+    // The frontmost control under a point of the client area (pixels);
+    // empty over the background.
+    std::string ControlAt(int x, int y) const;
+    // Whether the control has a property sheet (standard controls do not).
+    bool HasProperties(const std::string& name) const;
+
+    // Each answers false with the reason when it cannot be done.
+    // Left and top are put on the grid.
+    bool Move(const std::string& name, int left, int top, std::string* reason);
+    // A control that refuses the extent keeps its size.
+    bool Resize(const std::string& name, int width, int height, std::string* reason);
+    // Places a control of the class at (left, top), on the grid, in front
+    // of the others, named after its class; answers its name, or empty.
+    std::string Add(const std::string& className, int left, int top, std::string* reason);
+    bool Remove(const std::string& name, std::string* reason);
+    bool BringToFront(const std::string& name, std::string* reason);
+    bool SendToBack(const std::string& name, std::string* reason);
+
+    const std::string& Caption() const;
+    SIZE ClientSize() const;  // twips
+    void SetCaption(const std::string& caption);
+    bool SetClientSize(int width, int height, std::string* reason);
+
+    // The control's own property sheet, modal: its pages, then the colours.
+    bool EditProperties(const std::string& name, HWND owner, std::string* reason);
+
+    // F5: the panel runs as it would under nimbo-panel (what the form
+    // declares, then the host's Load handlers), and back to design (the
+    // Unload, and a server the form started stops).
+    bool Running() const;
+    void StartPanel();
+    void StopPanel();
+
+    // The form file as Save would write it now.
+    std::string Text() const;
+    // Written to the file the form was read from, whole or not at all.
+    bool Save(std::string* reason);
+    // Whether the form differs from its file as last read or saved.
+    bool Modified() const;
+
+private:
+    form::FormState& S() const;
+    form::Placed* Find(const std::string& name, std::string* reason) const;
+    bool Restack(const std::string& name, bool front, std::string* reason);
+
+    Form& form_;
+    std::string created_;  // why the form could not be created, if it could not
+    std::string savedText_;
+};
+
+// A form file holding controls a program placed itself, in a window of
+// its own (the script container): each control at its window's place and
+// size with every persisted property. A control with AddClient becomes
+// the form's server, the controls with a Client property its clients,
+// and the server starts when the form loads if it is running now.
+struct PlacedControl {
+    std::string name;
+    COleControl* control = nullptr;
+};
+NIMBO_PLATFORM_API bool WriteControlsAsForm(const std::string& path, const std::string& formName, HWND window,
+                                            const std::vector<PlacedControl>& controls, std::string* reason);
+
+// Opens the form in design mode and runs until its window closes: click to
+// select, drag to move or by a handle to resize, arrows to nudge, Delete,
+// a right-click menu, double click on the background for the form's
+// caption and size, Ctrl+S to save, F5 to run the panel and back.
+// Closing with unsaved changes asks first. With a screenshot the form is
+// shown for afterMs milliseconds, saved as a picture and closed unsaved.
+// Answers 0, or 1 when the form could not be opened or the picture not
+// written.
+struct DesignOptions {
+    std::string select;      // the control selected when the form opens
+    std::string screenshot;  // a PNG file
+    int afterMs = 3000;
+};
+NIMBO_PLATFORM_API int DesignForm(Form& form, const DesignOptions& options = {});
+
+}  // namespace nimbo
