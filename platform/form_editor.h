@@ -94,8 +94,9 @@ private:
 };
 
 // A form file holding controls a program placed itself, in a window of
-// its own (the script container): each control at its window's place and
-// size with every persisted property. A control with AddClient becomes
+// its own (the script container): the window's size, the form's name as
+// its caption, each control at its window's place and size with every
+// persisted property. A control with AddClient becomes
 // the form's server, the controls with a Client property its clients,
 // and the server starts when the form loads if it is running now.
 struct PlacedControl {

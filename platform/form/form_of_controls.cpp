@@ -51,9 +51,7 @@ bool WriteControlsAsForm(const std::string& path, const std::string& formName, H
     form::FormDesign d;
     d.file = path;
     d.name = formName;
-    char caption[256] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    d.caption = caption;
+    d.caption = formName;  // the window is the program's, its title too
     RECT client{};
     GetClientRect(window, &client);
     d.clientWidth = std::clamp(static_cast<int>(client.right - client.left), 1, 32767) * 15;

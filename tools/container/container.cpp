@@ -1,11 +1,13 @@
 #include "tools/container/container.h"
 
+#include "platform/form_editor.h"
 #include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/wingdi.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -189,6 +191,7 @@ const std::vector<Container::Command>& Container::Commands()
         {"click", &Container::Click, "NAME X Y - left click inside the control"},
         {"dblclick", &Container::DoubleClick, "NAME X Y - double click inside the control"},
         {"screenshot", &Container::Screenshot, "FILE - save the window as a PNG picture"},
+        {"save-form", &Container::SaveForm, "FILE [FORM] - write the window and its controls as a form file"},
         {"events", &Container::Events, "- print the events fired since last asked"},
         {"dialog", &Container::Dialog, "VERB ... - answer the open dialog or popup menu"},
         {"help", &Container::Help, "- print these commands"},
@@ -294,6 +297,23 @@ bool Container::Persist(const Words& w, Lines*, std::string* error)
         *error = w[2].text + ": " + problems.front();
         return false;
     }
+    return true;
+}
+
+// save-form FILE [FORM]: the form is named after the file unless told.
+bool Container::SaveForm(const Words& w, Lines* out, std::string* error)
+{
+    if (w.size() != 2 && w.size() != 3) {
+        *error = "usage: save-form FILE [FORM]";
+        return false;
+    }
+    std::vector<nimbo::PlacedControl> placed;
+    for (const std::string& name : creationOrder_)
+        placed.push_back({name, Find(name)});
+    const std::string formName = w.size() == 3 ? w[2].text : std::filesystem::path(w[1].text).stem().string();
+    if (!nimbo::WriteControlsAsForm(w[1].text, formName, window_.m_hWnd, placed, error))
+        return false;
+    out->push_back(w[1].text);
     return true;
 }
 

@@ -1,6 +1,6 @@
 // A container window that hosts controls created by class, and the script
 // commands that drive it: create, load, save, put, get, call, verb, wait,
-// click, dblclick, screenshot, events, members, help, quit, and the dialog
+// click, dblclick, screenshot, save-form, events, members, help, quit, and the dialog
 // commands that answer a modal dialog or a popup menu while it is open.
 #pragma once
 
@@ -43,6 +43,7 @@ private:
     bool Create(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Wait(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Screenshot(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
+    bool SaveForm(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Events(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool Click(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);
     bool DoubleClick(const std::vector<ScriptWord>& w, std::vector<std::string>* out, std::string* error);

@@ -214,6 +214,36 @@ TEST_F(ContainerTest, PropertyBagRoundTripAndScreenshot)
     EXPECT_TRUE(std::filesystem::exists(png));
 }
 
+// What a script put together, saved as a form, runs under nimbo-panel as
+// it ran in the container: the server on its line, its lamp registered.
+TEST_F(ContainerTest, SavedFormRunsAsAPanel)
+{
+    stations.Add(1).Set(301, 1);
+    server = std::make_unique<plcsim::PtyServer>(stations, 11, folder);
+    server->Start();
+    const std::string form = folder + "/boiler.frm";
+    std::vector<std::string> out;
+    ASSERT_EQ(RunScript("create s NIMBO.NimboCtrl.1 10 10\nput s COM 11\nput s PlcEnabled1 1\nput s PlcStart1 300\n"
+                        "put s PlcStop1 315\ncreate lamp LED.LedCtrl.1 100 40\nput lamp Plc 1\nput lamp Reg 301\n"
+                        "put s AddClient @lamp.Client\nput s Go true\nsave-form " + form + "\nsave-form " + folder +
+                            "/2.frm\n",
+                        &out),
+              1)
+        << "a file name that is no form name needs one given";
+    std::ifstream saved(form);
+    std::stringstream text;
+    text << saved.rdbuf();
+    for (const char* line : {"Form boiler\n", "    Server = \"s\"\n", "    RegisterClients = true\n",
+                             "    StartServer = true\n", "    Begin lamp LED.LedCtrl.1\n", "        Left = 1500\n",
+                             "        Reg = 301\n"})
+        EXPECT_NE(text.str().find(line), std::string::npos) << line << text.str();
+
+    stations.Log().Clear();
+    const std::string run = std::string(NIMBO_PANEL) + " " + form + " --screenshot " + folder + "/shot.png --after 800";
+    EXPECT_EQ(std::system(run.c_str()), 0);
+    EXPECT_FALSE(stations.Log().Entries().empty()) << "the panel's server polled the line";
+}
+
 // An operator's session by script alone: the diagnostic window behind its
 // password on a running server, its Status view read while the scan runs,
 // a PLC taken out of the scan from the Setup view, and the property sheet
