@@ -1,6 +1,7 @@
 // nimbo-panel as a person writing forms meets it: a declaring form runs
-// against a simulated station on the COM given on the command line, a bad
-// form stops with its line, and the classes and their members are listed.
+// against a simulated station on the COM given on the command line, design
+// mode runs nothing and writes nothing unasked, a bad form stops with its
+// line, and the classes and their members are listed.
 #include "tools/tests/program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -29,12 +30,24 @@ protected:
         return path;
     }
 
-    std::string out, err;
+    // plcsim on COM<com>, logging to `log`, until StopSimulator.
+    void StartSimulator(int com)
+    {
+        log = folder + "/sim.log";
+        const std::string sim = std::string(NIMBO_BIN) + "/plcsim --com " + std::to_string(com) +
+                                " --station 2 --set 2:40=1 --log " + log + " >/dev/null 2>&1 & echo $! >" + folder +
+                                "/sim.pid";
+        ASSERT_EQ(std::system(sim.c_str()), 0);
+        const std::string link = folder + "/COM" + std::to_string(com);
+        for (int i = 0; i < 50 && !std::filesystem::exists(link); ++i)
+            std::system("sleep 0.1");
+    }
+    void StopSimulator() { std::system(("kill $(cat " + folder + "/sim.pid)").c_str()); }
+
+    std::string out, err, log;
 };
 
-TEST_F(PanelTest, ADeclaringFormScansTheComGivenOnTheCommandLine)
-{
-    const std::string form = Write("lamps.frm", R"(Form Lamps
+const char* const kLamps = R"(Form Lamps
     Server = "Nimbo1"
     RegisterClients = true
     StartServer = true
@@ -50,18 +63,36 @@ TEST_F(PanelTest, ADeclaringFormScansTheComGivenOnTheCommandLine)
         PlcStop2 = 55
     End
 End
-)");
-    const std::string log = folder + "/sim.log";
-    const std::string sim = std::string(NIMBO_BIN) + "/plcsim --com 7 --station 2 --set 2:40=1 --log " + log +
-                            " >/dev/null 2>&1 & echo $! >" + folder + "/sim.pid";
-    ASSERT_EQ(std::system(sim.c_str()), 0);
-    for (int i = 0; i < 50 && !std::filesystem::exists(folder + "/COM7"); ++i)
-        std::system("sleep 0.1");
+)";
+
+TEST_F(PanelTest, ADeclaringFormScansTheComGivenOnTheCommandLine)
+{
+    const std::string form = Write("lamps.frm", kLamps);
+    StartSimulator(7);
     const int status = Panel(form + " --com 7 --screenshot " + folder + "/lamps.png --after 1500");
-    std::system(("kill $(cat " + folder + "/sim.pid)").c_str());
+    StopSimulator();
     EXPECT_EQ(status, 0) << err;
     EXPECT_TRUE(std::filesystem::exists(folder + "/lamps.png"));
     EXPECT_NE(Read(log).find("st=2 read reg=40"), std::string::npos) << "the form's server scanned COM7, not COM1";
+}
+
+TEST_F(PanelTest, InDesignModeNoServerRunsAndTheFileStaysAsItWas)
+{
+    std::string text = kLamps;
+    text.replace(text.find("COM = 1"), 7, "COM = 7");
+    const std::string form = Write("lamps.frm", text);
+    StartSimulator(7);
+    const int status = Panel("--design " + form + " --select Led1 --screenshot " + folder + "/design.png --after 800");
+    StopSimulator();
+    EXPECT_EQ(status, 0) << err;
+    EXPECT_TRUE(std::filesystem::exists(folder + "/design.png"));
+    EXPECT_EQ(Read(log).find(" read "), std::string::npos) << Read(log);
+    EXPECT_EQ(Read(form), text);
+
+    EXPECT_EQ(Panel("--design " + form + " --select Led9 --screenshot " + folder + "/x.png"), 1);
+    EXPECT_NE(err.find("no control Led9 on form Lamps"), std::string::npos) << err;
+    EXPECT_EQ(Panel("--design " + form + " --com 3"), 2) << "a session's COM would be saved into the file";
+    EXPECT_EQ(Panel(form + " --select Led1"), 2);
 }
 
 TEST_F(PanelTest, AFormNamingAnUnknownClassStopsWithItsLine)
