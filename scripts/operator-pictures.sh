@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the server's report window (its three views) and of its two
 # property pages, taken by a container script against a simulated line
-# with one answering and one silent PLC; written to docs/.
+# with one answering and one silent PLC, and of a form in design mode;
+# written to docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -52,4 +53,6 @@ dialog cancel
 put s Go false
 quit
 SCRIPT
-echo "operator-pictures: docs/report-{setup,status,client}.png docs/page-{general,modem}.png"
+"$bin/nimbo-panel" --design examples/dorvo/generale.frm --select ZEMEDIT10 --screenshot "$docs/design-mode.png" \
+  --after 300 >/dev/null
+echo "operator-pictures: docs/report-{setup,status,client}.png docs/page-{general,modem}.png docs/design-mode.png"
