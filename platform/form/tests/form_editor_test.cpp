@@ -1,6 +1,7 @@
 // Editing a form as the designer does: moves on the grid, sizes a control
 // may refuse, controls added, removed and restacked, and a saved form that
 // loads again to the same panel.
+#include "platform/dialog.h"
 #include "platform/form/form_design_view.h"
 #include "platform/form_editor.h"
 #include "platform/olectl.h"
@@ -290,6 +291,35 @@ TEST_F(FormDesigning, TheRightButtonMenuActsOnTheControlUnderIt)
     Mouse(QEvent::MouseButtonPress, {50, 50}, Qt::RightButton);
     EXPECT_EQ(offered, (std::vector<std::string>{"Properties...", "Add control", "Bring to front", "Send to back"}));
     EXPECT_EQ(editor->Names(), (std::vector<std::string>{"Front", "Back", "Note"}));
+}
+
+TEST_F(FormDesigning, AddControlOffersTheStoresClassesAndPlacesTheChoiceAtTheClick)
+{
+    nimbo::SetMenuDriver([](const std::vector<nimbo::MenuEntry>& entries) -> UINT {
+        for (const auto& e : entries)
+            if (e.text == "Add control" || e.text == "LEDLib.Led")
+                return e.id;
+        return 0;
+    });
+    Mouse(QEvent::MouseButtonPress, {200, 150}, Qt::RightButton);
+    EXPECT_EQ(view->Selected(), "Led1");
+    ExpectBox(editor->Box("Led1"), {3000, 2280, 2520, 360});
+}
+
+TEST_F(FormDesigning, ADoubleClickOnTheBackgroundSetsTheFormsCaptionAndSize)
+{
+    nimbo::SetDialogDriver([](CDialog& d) {
+        d.SetDlgItemText(101, "Sala caldaie");
+        d.SetDlgItemText(102, "6000");
+        d.ClickDlgButton(IDOK);
+    });
+    Mouse(QEvent::MouseButtonDblClick, {300, 200});
+    nimbo::SetDialogDriver(nullptr);
+    EXPECT_EQ(editor->Caption(), "Sala caldaie");
+    EXPECT_EQ(editor->ClientSize().cx, 6000);
+    RECT client{};
+    GetClientRect(form->Window(), &client);
+    EXPECT_EQ(client.right, 400);
 }
 
 TEST_F(FormDesigning, ClosingWithUnsavedChangesAsksAndNobodyThereSaves)
