@@ -4,6 +4,8 @@
 
 #include "platform/propbag.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,8 +29,15 @@ std::string WriteForm(const FormDesign& f)
     Line(out, 1, "ClientWidth", std::to_string(f.clientWidth));
     Line(out, 1, "ClientHeight", std::to_string(f.clientHeight));
     Line(out, 1, "StartUpPosition", f.center ? "center" : "default");
-    if (!f.iconModule.empty())
-        Line(out, 1, "Icon", f.iconModule + ":" + std::to_string(f.iconId));
+    if (!f.iconModule.empty()) {
+        // Bare as people write it, quoted when the module's name has
+        // anything a bare word cannot hold (a space, a '#').
+        const std::string icon = f.iconModule + ":" + std::to_string(f.iconId);
+        const bool bare = std::all_of(f.iconModule.begin(), f.iconModule.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-';
+        });
+        Line(out, 1, "Icon", bare ? icon : ValueToText(Variant::String(icon)));
+    }
     if (!f.server.empty())
         Line(out, 1, "Server", ValueToText(Variant::String(f.server)));
     if (f.registerClients)

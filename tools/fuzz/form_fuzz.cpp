@@ -1,6 +1,8 @@
 // Form files as users write them: each input is parsed; one that parses is
-// built, window and controls, and torn down before the next input.
+// built, window and controls, written back as design mode saves it and read
+// again, and torn down before the next input.
 #include "platform/form.h"
+#include "platform/form_editor.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
 #include "platform/serial_device.h"
@@ -46,6 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (form->Create(&error)) {
         if (!form->IsOpen() || !form->Window())
             __builtin_trap();
+        // Written back as design mode saves it, the form reads and builds
+        // again, and says the same when written once more.
+        const std::string written = nimbo::FormEditor(*form).Text();
+        std::unique_ptr<nimbo::Form> again = nimbo::Form::Parse(written, "fuzz.frm", &error);
+        if (!again || !again->Create(&error) || nimbo::FormEditor(*again).Text() != written)
+            __builtin_trap();
+        again.reset();
         // Drawn once, as it would first be seen: every control paints with
         // what the file gave it. Forms beyond a screen's size stay undrawn,
         // or one input could ask for gigabytes of picture.
