@@ -112,7 +112,8 @@ NIMBO_PLATFORM_API bool WriteControlsAsForm(const std::string& path, const std::
 // caption and size, Ctrl+S to save, F5 to run the panel and back.
 // Closing with unsaved changes asks first. With a screenshot the form is
 // shown for afterMs milliseconds, saved as a picture and closed unsaved.
-// Answers 0, or 1 when the form could not be opened or the picture not
+// Answers 0; 2 when the form could not be opened or has no control to
+// select (the reason on standard error); 1 when the picture could not be
 // written.
 struct DesignOptions {
     std::string select;      // the control selected when the form opens

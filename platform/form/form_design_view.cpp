@@ -50,7 +50,8 @@ QRect HandleRect(const QRect& r, const Handle& h)
     return QRect(x - kHandle / 2, y - kHandle / 2, kHandle, kHandle);
 }
 
-int SnapUp(int twips)
+// The nearest line of the grid.
+int OnGrid(int twips)
 {
     return (twips + FormEditor::kGrid / 2) / FormEditor::kGrid * FormEditor::kGrid;
 }
@@ -132,7 +133,6 @@ protected:
         const QRect r = Pixels(*box);
         painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DashLine));
         painter.drawRect(r.adjusted(-1, -1, 0, 0));
-        painter.setPen(QColor(255, 255, 255));
         for (const Handle& h : kHandles)
             painter.fillRect(HandleRect(r, h), QColor(0, 0, 128));
     }
@@ -176,13 +176,13 @@ protected:
             int left = start_.left, top = start_.top;
             int right = start_.left + start_.width, bottom = start_.top + start_.height;
             if (h.left)
-                left = std::min(SnapUp(left + dx), right - FormEditor::kGrid);
+                left = std::min(OnGrid(left + dx), right - FormEditor::kGrid);
             if (h.right)
-                right = std::max(SnapUp(right + dx), left + FormEditor::kGrid);
+                right = std::max(OnGrid(right + dx), left + FormEditor::kGrid);
             if (h.top)
-                top = std::min(SnapUp(top + dy), bottom - FormEditor::kGrid);
+                top = std::min(OnGrid(top + dy), bottom - FormEditor::kGrid);
             if (h.bottom)
-                bottom = std::max(SnapUp(bottom + dy), top + FormEditor::kGrid);
+                bottom = std::max(OnGrid(bottom + dy), top + FormEditor::kGrid);
             if (view_->editor_.Resize(view_->selected_, right - left, bottom - top, nullptr) &&
                 (left != start_.left || top != start_.top))
                 view_->editor_.Move(view_->selected_, left, top, nullptr);
@@ -227,21 +227,24 @@ DesignView::DesignView(Form& form, FormEditor& editor) : form_(form), editor_(ed
         return;
     pane_ = new DesignPane(this, window);
     // Shortcuts of the window: they work while the panel runs too.
-    auto* save = new QShortcut(QKeySequence::Save, window);
-    QObject::connect(save, &QShortcut::activated, [this] { Save(); });
-    auto* run = new QShortcut(QKeySequence(Qt::Key_F5), window);
-    QObject::connect(run, &QShortcut::activated, [this] { ToggleRunning(); });
+    save_ = new QShortcut(QKeySequence::Save, window);
+    QObject::connect(save_, &QShortcut::activated, [this] { Save(); });
+    run_ = new QShortcut(QKeySequence(Qt::Key_F5), window);
+    QObject::connect(run_, &QShortcut::activated, [this] { ToggleRunning(); });
     form_.OnQueryClose([this] { return MayClose(); });
 }
 
 DesignView::~DesignView()
 {
     form_.OnQueryClose(nullptr);
+    delete pane_;
+    delete save_;
+    delete run_;
 }
 
-QWidget* DesignView::Pane() const
+DesignPane* DesignView::Drawn() const
 {
-    return pane_;
+    return static_cast<DesignPane*>(pane_.data());
 }
 
 void DesignView::Show()
@@ -252,7 +255,7 @@ void DesignView::Show()
     ShowTitle();
     ShowTopLevel(form_.Window(), !s.shown, s.design.center);
     s.shown = true;
-    pane_->Cover();
+    Drawn()->Cover();
     pane_->show();
     pane_->setFocus();
 }
@@ -270,7 +273,7 @@ void DesignView::AfterEdit()
         selected_.clear();
     ShowTitle();
     if (pane_)
-        pane_->Cover();
+        Drawn()->Cover();
 }
 
 void DesignView::ShowTitle()
@@ -425,12 +428,12 @@ int nimbo::DesignForm(Form& form, const DesignOptions& options)
     std::string reason;
     if (!editor.Ready(&reason)) {
         std::fprintf(stderr, "%s\n", reason.c_str());
-        return 1;
+        return 2;
     }
     form::DesignView view(form, editor);
     if (!options.select.empty() && !editor.Box(options.select)) {
         std::fprintf(stderr, "no control %s on form %s\n", options.select.c_str(), form.Name().c_str());
-        return 1;
+        return 2;
     }
     view.Select(options.select);
     view.Show();

@@ -6,10 +6,12 @@
 #include "platform/export.h"
 #include "platform/form_editor.h"
 
+#include <QPointer>
+#include <QShortcut>
+#include <QWidget>
+
 #include <memory>
 #include <string>
-
-class QWidget;
 
 namespace nimbo::form {
 
@@ -26,7 +28,7 @@ public:
     void Show();
     // Until the form's window is closed.
     void RunUntilClosed();
-    QWidget* Pane() const;
+    QWidget* Pane() const { return pane_; }
 
     const std::string& Selected() const { return selected_; }
     void Select(const std::string& name);
@@ -43,13 +45,17 @@ public:
 
 private:
     friend class DesignPane;
+    DesignPane* Drawn() const;
     void AfterEdit();
     void ShowTitle();
     void Tell(const std::string& problem);
 
     Form& form_;
     FormEditor& editor_;
-    DesignPane* pane_ = nullptr;  // a child of the form's window
+    // Children of the form's window, gone with it if it goes first; what
+    // is left of them goes with the view.
+    QPointer<QWidget> pane_;
+    QPointer<QShortcut> save_, run_;
     std::string selected_;
 };
 

@@ -42,8 +42,8 @@ RECT PixelRect(const FormState& s, const Placed& p)
     return RECT{origin.x, origin.y, origin.x + (r.right - r.left), origin.y + (r.bottom - r.top)};
 }
 
-// The control as it stands now, to be written to the file.
-ControlDesign Current(const FormState& s, const Placed& p)
+// Where the control stands now, in the file's twips where they still hold.
+ControlDesign Placement(const FormState& s, const Placed& p)
 {
     ControlDesign c = *p.design;
     const RECT r = PixelRect(s, p);
@@ -51,6 +51,13 @@ ControlDesign Current(const FormState& s, const Placed& p)
     c.top = Kept(c.top, r.top);
     c.width = Kept(c.width, r.right - r.left);
     c.height = Kept(c.height, r.bottom - r.top);
+    return c;
+}
+
+// The control as it stands now, to be written to the file.
+ControlDesign Current(const FormState& s, const Placed& p)
+{
+    ControlDesign c = Placement(s, p);
     if (p.control) {
         PropertyBag bag;
         p.control->SaveProperties(&bag);
@@ -135,7 +142,7 @@ std::optional<FormBox> FormEditor::Box(const std::string& name) const
     const Placed* p = Find(name, nullptr);
     if (p == nullptr)
         return std::nullopt;
-    const ControlDesign c = Current(S(), *p);
+    const ControlDesign c = Placement(S(), *p);
     return FormBox{*c.left, *c.top, *c.width, *c.height};
 }
 

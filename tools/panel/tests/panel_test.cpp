@@ -89,7 +89,7 @@ TEST_F(PanelTest, InDesignModeNoServerRunsAndTheFileStaysAsItWas)
     EXPECT_EQ(Read(log).find(" read "), std::string::npos) << Read(log);
     EXPECT_EQ(Read(form), text);
 
-    EXPECT_EQ(Panel("--design " + form + " --select Led9 --screenshot " + folder + "/x.png"), 1);
+    EXPECT_EQ(Panel("--design " + form + " --select Led9 --screenshot " + folder + "/x.png"), 2);
     EXPECT_NE(err.find("no control Led9 on form Lamps"), std::string::npos) << err;
     EXPECT_EQ(Panel("--design " + form + " --com 3"), 2) << "a session's COM would be saved into the file";
     EXPECT_EQ(Panel(form + " --select Led1"), 2);
