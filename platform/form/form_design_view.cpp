@@ -3,8 +3,8 @@
 // selected control's frame and handles and keeps itself in front.
 #include "platform/form/form_design_view.h"
 
-#include "platform/dialog.h"
 #include "platform/form/form_impl.h"
+#include "platform/form/form_settings_dialog.h"
 #include "platform/menu.h"
 #include "platform/registry.h"
 #include "platform/window/win_table_qt.h"
@@ -55,46 +55,6 @@ int OnGrid(int twips)
 {
     return (twips + FormEditor::kGrid / 2) / FormEditor::kGrid * FormEditor::kGrid;
 }
-
-// The form's caption and size, as the form file gives them.
-class FormSettings : public CDialog {
-public:
-    enum { kCaption = 101, kWidth, kHeight };
-    std::string caption;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-
-    FormSettings() : CDialog(Template()) {}
-
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        DDX_Text(pDX, kCaption, caption);
-        DDX_Text(pDX, kWidth, width);
-        DDV_MinMaxLong(pDX, width, 1, kMaxTwips);
-        DDX_Text(pDX, kHeight, height);
-        DDV_MinMaxLong(pDX, height, 1, kMaxTwips);
-    }
-
-private:
-    static DialogTemplate Template()
-    {
-        DialogTemplate t;
-        t.caption = "Form";
-        t.cx = 186;
-        t.cy = 86;
-        t.items = {
-            {DialogItem::Static, IDC_STATIC, "Caption:", 7, 9, 50, 8},
-            {DialogItem::Edit, kCaption, "", 60, 7, 119, 14},
-            {DialogItem::Static, IDC_STATIC, "Width (twips):", 7, 28, 50, 8},
-            {DialogItem::Edit, kWidth, "", 60, 26, 50, 14},
-            {DialogItem::Static, IDC_STATIC, "Height (twips):", 7, 47, 50, 8},
-            {DialogItem::Edit, kHeight, "", 60, 45, 50, 14},
-            {DialogItem::DefPushButton, IDOK, "OK", 75, 65, 50, 14},
-            {DialogItem::Button, IDCANCEL, "Cancel", 129, 65, 50, 14},
-        };
-        return t;
-    }
-};
 
 }  // namespace
 
@@ -382,7 +342,7 @@ void DesignView::ContextMenu(int x, int y)
 
 void DesignView::EditForm()
 {
-    FormSettings settings;
+    FormSettingsDialog settings;
     settings.caption = editor_.Caption();
     settings.width = editor_.ClientSize().cx;
     settings.height = editor_.ClientSize().cy;

@@ -1,8 +1,8 @@
 // Editing a form as the designer does: moves on the grid, sizes a control
 // may refuse, controls added, removed and restacked, and a saved form that
 // loads again to the same panel.
-#include "platform/dialog.h"
 #include "platform/form/form_design_view.h"
+#include "platform/form/form_settings_dialog.h"
 #include "platform/form_editor.h"
 #include "platform/olectl.h"
 #include "platform/scripting.h"
@@ -309,8 +309,8 @@ TEST_F(FormDesigning, AddControlOffersTheStoresClassesAndPlacesTheChoiceAtTheCli
 TEST_F(FormDesigning, ADoubleClickOnTheBackgroundSetsTheFormsCaptionAndSize)
 {
     nimbo::SetDialogDriver([](CDialog& d) {
-        d.SetDlgItemText(101, "Sala caldaie");
-        d.SetDlgItemText(102, "6000");
+        d.SetDlgItemText(nimbo::form::FormSettingsDialog::kCaption, "Sala caldaie");
+        d.SetDlgItemText(nimbo::form::FormSettingsDialog::kWidth, "6000");
         d.ClickDlgButton(IDOK);
     });
     Mouse(QEvent::MouseButtonDblClick, {300, 200});
