@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QShortcut>
 #include <QWidget>
 
@@ -86,10 +87,20 @@ protected:
 
     void paintEvent(QPaintEvent*) override
     {
+        QPainter painter(this);
+        // The grid on the form's background, as a designer shows it.
+        QRegion background(rect());
+        for (const std::string& name : view_->editor_.Names())
+            background -= Pixels(*view_->editor_.Box(name));
+        painter.setClipRegion(background);
+        const int step = TwipsToPixels(FormEditor::kGrid);
+        for (int y = 0; y < height(); y += step)
+            for (int x = 0; x < width(); x += step)
+                painter.fillRect(x, y, 1, 1, QColor(96, 96, 96));
+        painter.setClipping(false);
         const auto box = view_->editor_.Box(view_->selected_);
         if (!box)
             return;
-        QPainter painter(this);
         const QRect r = Pixels(*box);
         painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DashLine));
         painter.drawRect(r.adjusted(-1, -1, 0, 0));

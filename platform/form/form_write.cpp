@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -61,9 +60,11 @@ std::string WriteForm(const FormDesign& f)
 
 // Checked by reading it back before anything is written, then written
 // beside the file and put in its place, so that a failure leaves the old
-// file whole.
+// file whole. A link stays a link (its target is written) and the file
+// keeps who may read and write it.
 bool SaveFormText(const std::string& text, const std::string& path, std::string* reason)
 {
+    namespace fs = std::filesystem;
     FormDesign check;
     std::string why;
     if (!ParseForm(text, path, &check, &why)) {
@@ -71,22 +72,34 @@ bool SaveFormText(const std::string& text, const std::string& path, std::string*
             *reason = "not saved, the form would not load again: " + why;
         return false;
     }
-    const std::string temporary = path + ".saving";
+    std::error_code error;
+    fs::path target = path;
+    if (fs::is_symlink(target, error))
+        target = fs::canonical(target, error);
+    if (error) {
+        if (reason)
+            *reason = path + ": cannot write the form file (" + error.message() + ")";
+        return false;
+    }
+    const fs::path temporary = target.string() + ".saving";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << text;
         out.close();
         if (!out) {
-            std::remove(temporary.c_str());
+            fs::remove(temporary, error);
             if (reason)
                 *reason = path + ": cannot write the form file";
             return false;
         }
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
+    const fs::file_status before = fs::status(target, error);
+    if (!error && fs::exists(before))
+        fs::permissions(temporary, before.permissions(), error);
+    fs::rename(temporary, target, error);
     if (error) {
-        std::remove(temporary.c_str());
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
         if (reason)
             *reason = path + ": cannot write the form file (" + error.message() + ")";
         return false;

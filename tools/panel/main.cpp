@@ -148,8 +148,12 @@ int main(int argc, char** argv)
 
     std::string error;
     std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(o.form, &error);
-    if (form && o.design)
-        return nimbo::DesignForm(*form, {o.select, o.screenshot, static_cast<int>(o.afterMs)});
+    if (form && o.design) {
+        const int status = nimbo::DesignForm(*form, {o.select, o.screenshot, static_cast<int>(o.afterMs)});
+        if (status == 0 && !o.screenshot.empty())
+            std::printf("%s\n", o.screenshot.c_str());
+        return status;
+    }
     if (!form || !form->Create(&error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;

@@ -212,6 +212,23 @@ TEST_F(FormEditing, NothingIsWrittenUntilSavedAndASavedFormLoadsAgainTheSame)
     EXPECT_EQ(editor->ClientSize().cx, 6000);
 }
 
+TEST_F(FormEditing, SavingThroughALinkKeepsTheLinkAndWhoMayReadTheFile)
+{
+    namespace fs = std::filesystem;
+    const std::string link = folder + "/link.frm";
+    fs::create_symlink(path, link);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    std::string error;
+    auto linked = Form::Load(link, &error);
+    ASSERT_NE(linked, nullptr) << error;
+    FormEditor edited(*linked);
+    edited.SetCaption("Linked");
+    ASSERT_TRUE(edited.Save(&error)) << error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(FileText(), edited.Text());
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(FormEditing, TwipsTheUserDidNotTouchAreWrittenAsTheFileGaveThem)
 {
     const std::string text = editor->Text();
@@ -320,6 +337,16 @@ TEST_F(FormDesigning, ADoubleClickOnTheBackgroundSetsTheFormsCaptionAndSize)
     RECT client{};
     GetClientRect(form->Window(), &client);
     EXPECT_EQ(client.right, 400);
+}
+
+TEST_F(FormDesigning, F5RunsThePanelWithoutThePaneAndComesBackToDesign)
+{
+    view->ToggleRunning();
+    EXPECT_TRUE(editor->Running());
+    EXPECT_FALSE(view->Pane()->isVisible()) << "the controls take the mouse while the panel runs";
+    view->ToggleRunning();
+    EXPECT_FALSE(editor->Running());
+    EXPECT_TRUE(view->Pane()->isVisible());
 }
 
 TEST_F(FormDesigning, ClosingWithUnsavedChangesAsksAndNobodyThereSaves)
