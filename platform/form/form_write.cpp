@@ -74,8 +74,11 @@ bool SaveFormText(const std::string& text, const std::string& path, std::string*
     }
     std::error_code error;
     fs::path target = path;
-    if (fs::is_symlink(target, error))
+    // A file not there yet is no error here: its status says so.
+    if (fs::is_symlink(fs::symlink_status(target, error)))
         target = fs::canonical(target, error);
+    else
+        error.clear();
     if (error) {
         if (reason)
             *reason = path + ": cannot write the form file (" + error.message() + ")";
@@ -94,7 +97,7 @@ bool SaveFormText(const std::string& text, const std::string& path, std::string*
         }
     }
     const fs::file_status before = fs::status(target, error);
-    if (!error && fs::exists(before))
+    if (fs::exists(before))
         fs::permissions(temporary, before.permissions(), error);
     fs::rename(temporary, target, error);
     if (error) {
