@@ -19,6 +19,7 @@ class COleControl;
 namespace nimbo {
 namespace form {
 struct Placed;
+struct ControlDesign;
 }
 
 // A control's place on the form, in twips as the form file gives it.
@@ -27,12 +28,15 @@ struct FormBox {
     int top = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const FormBox&) const = default;
 };
 
 class NIMBO_PLATFORM_API FormEditor {
 public:
     // Moves land on this grid, and the arrow keys nudge by it: 8 pixels.
     static constexpr int kGrid = 120;
+    // The nearest line of the grid, within what a form file may hold.
+    static int OnGrid(int twips);
 
     // The form is created here if need be; it must not have been shown.
     // False from Ready with the reason when it cannot be created.
@@ -86,6 +90,7 @@ public:
 private:
     form::FormState& S() const;
     form::Placed* Find(const std::string& name, std::string* reason) const;
+    form::ControlDesign& DesignOf(const form::Placed& placed) const;
     bool Restack(const std::string& name, bool front, std::string* reason);
 
     Form& form_;

@@ -10,15 +10,10 @@
 
 namespace nimbo::form {
 
-namespace {
-
-// A member the declarations use, by its automation name.
 const DispEntry* Member(COleControl* control, const char* name)
 {
     return control ? control->Dispatch().Find(name) : nullptr;
 }
-
-}  // namespace
 
 COleControl* FormState::DeclaredServer()
 {

@@ -51,11 +51,6 @@ QRect HandleRect(const QRect& r, const Handle& h)
     return QRect(x - kHandle / 2, y - kHandle / 2, kHandle, kHandle);
 }
 
-// The nearest line of the grid.
-int OnGrid(int twips)
-{
-    return (twips + FormEditor::kGrid / 2) / FormEditor::kGrid * FormEditor::kGrid;
-}
 
 }  // namespace
 
@@ -138,6 +133,7 @@ protected:
             return;
         const QPoint delta = event->position().toPoint() - press_;
         const int dx = delta.x() * 15, dy = delta.y() * 15;
+        const auto before = view_->editor_.Box(view_->selected_);
         if (handle_ < 0) {
             view_->editor_.Move(view_->selected_, start_.left + dx, start_.top + dy, nullptr);
         } else {
@@ -147,18 +143,20 @@ protected:
             int left = start_.left, top = start_.top;
             int right = start_.left + start_.width, bottom = start_.top + start_.height;
             if (h.left)
-                left = std::min(OnGrid(left + dx), right - FormEditor::kGrid);
+                left = std::min(FormEditor::OnGrid(left + dx), right - FormEditor::kGrid);
             if (h.right)
-                right = std::max(OnGrid(right + dx), left + FormEditor::kGrid);
+                right = std::max(FormEditor::OnGrid(right + dx), left + FormEditor::kGrid);
             if (h.top)
-                top = std::min(OnGrid(top + dy), bottom - FormEditor::kGrid);
+                top = std::min(FormEditor::OnGrid(top + dy), bottom - FormEditor::kGrid);
             if (h.bottom)
-                bottom = std::max(OnGrid(bottom + dy), top + FormEditor::kGrid);
+                bottom = std::max(FormEditor::OnGrid(bottom + dy), top + FormEditor::kGrid);
             if (view_->editor_.Resize(view_->selected_, right - left, bottom - top, nullptr) &&
                 (left != start_.left || top != start_.top))
                 view_->editor_.Move(view_->selected_, left, top, nullptr);
         }
-        view_->AfterEdit();
+        // Most steps of the mouse stay within one square of the grid.
+        if (view_->editor_.Box(view_->selected_) != before)
+            view_->AfterEdit();
     }
 
     void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
@@ -314,9 +312,14 @@ void DesignView::ContextMenu(int x, int y)
     }
     POINT screen{x, y};
     ClientToScreen(form_.Window(), &screen);
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(), nullptr));
-    DestroyMenu(menu);
+    // Shown where the click was; answers the choice, 0 for none.
+    const auto choose = [&](HMENU shown) {
+        const auto chosen =
+            TrackPopupMenu(shown, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(), nullptr);
+        DestroyMenu(shown);
+        return static_cast<UINT>(chosen);
+    };
+    const UINT chosen = choose(menu);
     std::string reason;
     bool done = true;
     switch (chosen) {
@@ -333,9 +336,7 @@ void DesignView::ContextMenu(int x, int y)
         HMENU list = CreatePopupMenu();
         for (std::size_t i = 0; i < classes.size(); ++i)
             AppendMenuA(list, MF_STRING, kFirstClass + i, classes[i].c_str());
-        const UINT pick =
-            static_cast<UINT>(TrackPopupMenu(list, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(), nullptr));
-        DestroyMenu(list);
+        const UINT pick = choose(list);
         if (pick >= kFirstClass && pick - kFirstClass < classes.size()) {
             const std::string added = editor_.Add(classes[pick - kFirstClass], x * 15, y * 15, &reason);
             done = !added.empty();

@@ -5,7 +5,6 @@
 
 #include "platform/form/form_impl.h"
 #include "platform/olectl.h"
-#include "platform/propbag.h"
 #include "platform/registry.h"
 
 #include <algorithm>
@@ -20,13 +19,6 @@ using form::FormState;
 using form::Placed;
 using form::TwipsToPixels;
 
-int Snap(int twips)
-{
-    const int snapped = static_cast<int>(std::lround(twips / double(FormEditor::kGrid))) * FormEditor::kGrid;
-    const int limit = form::kMaxTwips / FormEditor::kGrid * FormEditor::kGrid;
-    return std::clamp(snapped, -limit, limit);
-}
-
 // The file's twips while they still give the pixels on the screen.
 int Kept(const std::optional<int>& written, int pixels)
 {
@@ -35,11 +27,7 @@ int Kept(const std::optional<int>& written, int pixels)
 
 RECT PixelRect(const FormState& s, const Placed& p)
 {
-    RECT r{};
-    GetWindowRect(p.wnd->m_hWnd, &r);
-    POINT origin{r.left, r.top};
-    ScreenToClient(s.window.m_hWnd, &origin);
-    return RECT{origin.x, origin.y, origin.x + (r.right - r.left), origin.y + (r.bottom - r.top)};
+    return form::RectInParent(p.wnd->m_hWnd, s.window.m_hWnd);
 }
 
 // Where the control stands now, in the file's twips where they still hold.
@@ -58,13 +46,8 @@ ControlDesign Placement(const FormState& s, const Placed& p)
 ControlDesign Current(const FormState& s, const Placed& p)
 {
     ControlDesign c = Placement(s, p);
-    if (p.control) {
-        PropertyBag bag;
-        p.control->SaveProperties(&bag);
-        c.properties.clear();
-        for (const auto& [key, value] : bag.Values())
-            c.properties.push_back({key, value, 0});
-    }
+    if (p.control)
+        c.properties = form::PersistedProperties(p.control);
     return c;
 }
 
@@ -100,6 +83,13 @@ std::string BaseName(const std::string& className)
 
 }  // namespace
 
+int FormEditor::OnGrid(int twips)
+{
+    const int snapped = static_cast<int>(std::lround(twips / double(kGrid))) * kGrid;
+    const int limit = form::kMaxTwips / kGrid * kGrid;
+    return std::clamp(snapped, -limit, limit);
+}
+
 form::FormState& FormEditor::S() const
 {
     return *form_.d_;
@@ -127,6 +117,12 @@ std::vector<std::string> FormEditor::Names() const
     for (const Placed& p : S().placed)
         names.push_back(p.design->name);
     return names;
+}
+
+// The design a placed control points at, to change.
+ControlDesign& FormEditor::DesignOf(const Placed& p) const
+{
+    return S().design.controls[static_cast<std::size_t>(&p - S().placed.data())];
 }
 
 Placed* FormEditor::Find(const std::string& name, std::string* reason) const
@@ -168,10 +164,10 @@ bool FormEditor::Move(const std::string& name, int left, int top, std::string* r
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
-    ControlDesign& c = S().design.controls[static_cast<std::size_t>(p - S().placed.data())];
+    ControlDesign& c = DesignOf(*p);
     const RECT r = PixelRect(S(), *p);
-    c.left = Snap(left);
-    c.top = Snap(top);
+    c.left = OnGrid(left);
+    c.top = OnGrid(top);
     const int x = TwipsToPixels(*c.left), y = TwipsToPixels(*c.top);
     PlaceWindow(*p, RECT{x, y, x + (r.right - r.left), y + (r.bottom - r.top)});
     return true;
@@ -182,7 +178,7 @@ bool FormEditor::Resize(const std::string& name, int width, int height, std::str
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
-    ControlDesign& c = S().design.controls[static_cast<std::size_t>(p - S().placed.data())];
+    ControlDesign& c = DesignOf(*p);
     width = std::clamp(width, 0, form::kMaxTwips);
     height = std::clamp(height, 0, form::kMaxTwips);
     const int cx = TwipsToPixels(width), cy = TwipsToPixels(height);
@@ -226,8 +222,8 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
     ControlDesign c;
     c.name = name;
     c.className = className;
-    c.left = Snap(left);
-    c.top = Snap(top);
+    c.left = OnGrid(left);
+    c.top = OnGrid(top);
     if (!control->CreateControlWindow(s.window.m_hWnd, TwipsToPixels(*c.left), TwipsToPixels(*c.top))) {
         if (reason)
             *reason = name + " did not create its window";
@@ -355,7 +351,7 @@ void FormEditor::StopPanel()
         return;
     s.RunUnload();
     COleControl* server = s.design.startServer ? s.DeclaredServer() : nullptr;
-    if (const DispEntry* go = server ? server->Dispatch().Find("Go") : nullptr)
+    if (const DispEntry* go = form::Member(server, "Go"))
         server->PutProperty(go->id, {}, Variant::Bool(false));
 }
 

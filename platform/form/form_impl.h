@@ -84,6 +84,16 @@ struct FormState {
     void Run(const std::string& who, const std::function<void()>& handler);
 };
 
+// A member the declarations use, by its automation name; null for a null
+// control (form_declared.cpp).
+const DispEntry* Member(COleControl* control, const char* name);
+
+// ---- what a live control writes to a form file (form_write.cpp)
+// Its window's rectangle in the parent's client area, pixels.
+RECT RectInParent(HWND window, HWND parent);
+// Every property it persists, as a form file lists them.
+std::vector<Property> PersistedProperties(COleControl* control);
+
 // ---- standard controls (form_standard.cpp)
 std::unique_ptr<CWnd> MakeStandard(Standard kind);
 bool CreateStandard(CWnd* wnd, const ControlDesign& design, HWND parent, UINT id);

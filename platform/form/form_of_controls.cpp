@@ -2,19 +2,15 @@
 // written so that nimbo-panel shows the same panel and runs it.
 #include "platform/form_editor.h"
 
-#include "platform/form/form_design.h"
+#include "platform/form/form_impl.h"
 #include "platform/olectl.h"
-#include "platform/propbag.h"
 
 #include <algorithm>
 
 namespace nimbo {
 namespace {
 
-const DispEntry* Member(COleControl* control, const char* name)
-{
-    return control->Dispatch().Find(name);
-}
+using form::Member;
 
 // The server role, as the form declares it: the first control that takes
 // clients serves every control that has an identity to register.
@@ -64,18 +60,12 @@ bool WriteControlsAsForm(const std::string& path, const std::string& formName, H
         form::ControlDesign placed;
         placed.name = c.name;
         placed.className = c.control->ProgId();
-        RECT r{};
-        GetWindowRect(c.control->m_hWnd, &r);
-        POINT origin{r.left, r.top};
-        ScreenToClient(window, &origin);
-        placed.left = origin.x * 15;
-        placed.top = origin.y * 15;
+        const RECT r = form::RectInParent(c.control->m_hWnd, window);
+        placed.left = r.left * 15;
+        placed.top = r.top * 15;
         placed.width = (r.right - r.left) * 15;
         placed.height = (r.bottom - r.top) * 15;
-        PropertyBag bag;
-        c.control->SaveProperties(&bag);
-        for (const auto& [key, value] : bag.Values())
-            placed.properties.push_back({key, value, 0});
+        placed.properties = form::PersistedProperties(c.control);
         d.controls.push_back(std::move(placed));
     }
     DeclareServer(controls, &d);

@@ -1,7 +1,8 @@
 // Writing a form file: the form's own settings and declarations, then each
 // control with its place, size and properties, in the layout people write.
-#include "platform/form/form_design.h"
+#include "platform/form/form_impl.h"
 
+#include "platform/olectl.h"
 #include "platform/propbag.h"
 
 #include <algorithm>
@@ -56,6 +57,25 @@ std::string WriteForm(const FormDesign& f)
     }
     out << "End\n";
     return out.str();
+}
+
+RECT RectInParent(HWND window, HWND parent)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    POINT origin{r.left, r.top};
+    ScreenToClient(parent, &origin);
+    return RECT{origin.x, origin.y, origin.x + (r.right - r.left), origin.y + (r.bottom - r.top)};
+}
+
+std::vector<Property> PersistedProperties(COleControl* control)
+{
+    PropertyBag bag;
+    control->SaveProperties(&bag);
+    std::vector<Property> properties;
+    for (const auto& [key, value] : bag.Values())
+        properties.push_back({key, value, 0});
+    return properties;
 }
 
 // Checked by reading it back before anything is written, then written
