@@ -34,6 +34,12 @@ NIMBO_PLATFORM_API bool GuidFromString(const std::string& text, GUID* guid);
 
 namespace nimbo {
 
+// Where a file the kit ships lies, by its path below the kit's data folder
+// ("nimbo-registry.txt", "forms/dorvo/generale.frm"): beside the running
+// program, as in a build tree, else under ../share/nimbo/ as installed;
+// when neither holds it, beside the program.
+NIMBO_PLATFORM_API std::string KitFile(const std::string& relative);
+
 enum class ClassKind { Control, PropertyPage };
 
 // One creatable class of a library.

@@ -1,5 +1,7 @@
 #include "hosts/common/host_program.h"
 
+#include "platform/registry.h"
+
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -7,17 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-
-namespace {
-
-std::string ProgramFolder()
-{
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
-
-}  // namespace
 
 std::optional<int> ParseHostOptions(int argc, char** argv, bool secondaryWindows, HostOptions* o)
 {
@@ -75,10 +66,7 @@ std::optional<int> ParseHostOptions(int argc, char** argv, bool secondaryWindows
 
 std::unique_ptr<nimbo::Form> LoadHostForm(const std::string& program, const std::string& name)
 {
-    // Beside the program in a build tree; under share/nimbo/ once installed.
-    std::string path = ProgramFolder() + "/forms/" + program + "/" + name + ".frm";
-    if (!std::filesystem::exists(path))
-        path = ProgramFolder() + "/../share/nimbo/forms/" + program + "/" + name + ".frm";
+    const std::string path = nimbo::KitFile("forms/" + program + "/" + name + ".frm");
     std::string error;
     std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(path, &error);
     if (!form || !form->Create(&error)) {

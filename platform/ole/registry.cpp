@@ -78,18 +78,22 @@ void nimbo::ObjectCreated() { ++liveObjects; }
 void nimbo::ObjectDestroyed() { --liveObjects; }
 long nimbo::LiveObjects() { return liveObjects; }
 
+std::string nimbo::KitFile(const std::string& relative)
+{
+    const std::filesystem::path folder = ProgramFolder();
+    const std::filesystem::path beside = folder / relative;
+    const std::filesystem::path installed = folder / "../share/nimbo" / relative;
+    return (std::filesystem::exists(beside) || !std::filesystem::exists(installed) ? beside : installed)
+        .lexically_normal()
+        .string();
+}
+
 std::string nimbo::RegistrationStore::LookupPath()
 {
     if (const char* env = std::getenv("NIMBO_REGISTRY"); env && *env)
         return env;
-    // Beside the program in a build tree; under share/nimbo/ once installed.
-    if (!ProgramFolder().empty()) {
-        for (const char* place : {"/nimbo-registry.txt", "/../share/nimbo/nimbo-registry.txt"}) {
-            std::string candidate = ProgramFolder() + place;
-            if (std::filesystem::exists(candidate))
-                return std::filesystem::path(candidate).lexically_normal().string();
-        }
-    }
+    if (const std::string shipped = KitFile("nimbo-registry.txt"); std::filesystem::exists(shipped))
+        return shipped;
     const char* home = std::getenv("HOME");
     return std::string(home && *home ? home : "/tmp") + "/.config/nimbo/registry.txt";
 }
