@@ -43,7 +43,6 @@ public:
     explicit FormEditor(Form& form);
     bool Ready(std::string* reason) const;
 
-    Form& Edited() const { return form_; }
     // The controls back to front: as they stack, and as the file lists them.
     std::vector<std::string> Names() const;
     std::optional<FormBox> Box(const std::string& name) const;

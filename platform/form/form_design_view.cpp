@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QRegion>
 #include <QShortcut>
 #include <QWidget>
@@ -51,12 +52,23 @@ QRect HandleRect(const QRect& r, const Handle& h)
     return QRect(x - kHandle / 2, y - kHandle / 2, kHandle, kHandle);
 }
 
+// One square of the grid with its dot in the corner; a brush of it dots the
+// whole background in one fill.
+QPixmap GridTile()
+{
+    const int step = TwipsToPixels(FormEditor::kGrid);
+    QPixmap tile(step, step);
+    tile.fill(Qt::transparent);
+    QPainter dot(&tile);
+    dot.fillRect(0, 0, 1, 1, QColor(96, 96, 96));
+    return tile;
+}
 
 }  // namespace
 
 class DesignPane final : public QWidget {
 public:
-    DesignPane(DesignView* view, QWidget* form) : QWidget(form), view_(view)
+    DesignPane(DesignView* view, QWidget* form) : QWidget(form), view_(view), grid_(GridTile())
     {
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::StrongFocus);
@@ -88,10 +100,7 @@ protected:
         for (const std::string& name : view_->editor_.Names())
             background -= Pixels(*view_->editor_.Box(name));
         painter.setClipRegion(background);
-        const int step = TwipsToPixels(FormEditor::kGrid);
-        for (int y = 0; y < height(); y += step)
-            for (int x = 0; x < width(); x += step)
-                painter.fillRect(x, y, 1, 1, QColor(96, 96, 96));
+        painter.fillRect(rect(), grid_);
         painter.setClipping(false);
         const auto box = view_->editor_.Box(view_->selected_);
         if (!box)
@@ -183,6 +192,7 @@ protected:
 
 private:
     DesignView* view_;
+    const QBrush grid_;
     QPoint press_;
     FormBox start_;
     int handle_ = -1;
