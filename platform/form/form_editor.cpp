@@ -31,21 +31,23 @@ RECT PixelRect(const FormState& s, const Placed& p)
 }
 
 // Where the control stands now, in the file's twips where they still hold.
-ControlDesign Placement(const FormState& s, const Placed& p)
+FormBox Placement(const FormState& s, const Placed& p)
 {
-    ControlDesign c = *p.design;
+    const ControlDesign& c = *p.design;
     const RECT r = PixelRect(s, p);
-    c.left = Kept(c.left, r.left);
-    c.top = Kept(c.top, r.top);
-    c.width = Kept(c.width, r.right - r.left);
-    c.height = Kept(c.height, r.bottom - r.top);
-    return c;
+    return FormBox{Kept(c.left, r.left), Kept(c.top, r.top), Kept(c.width, r.right - r.left),
+                   Kept(c.height, r.bottom - r.top)};
 }
 
 // The control as it stands now, to be written to the file.
 ControlDesign Current(const FormState& s, const Placed& p)
 {
-    ControlDesign c = Placement(s, p);
+    ControlDesign c = *p.design;
+    const FormBox box = Placement(s, p);
+    c.left = box.left;
+    c.top = box.top;
+    c.width = box.width;
+    c.height = box.height;
     if (p.control)
         c.properties = form::PersistedProperties(p.control);
     return c;
@@ -138,8 +140,7 @@ std::optional<FormBox> FormEditor::Box(const std::string& name) const
     const Placed* p = Find(name, nullptr);
     if (p == nullptr)
         return std::nullopt;
-    const ControlDesign c = Placement(S(), *p);
-    return FormBox{*c.left, *c.top, *c.width, *c.height};
+    return Placement(S(), *p);
 }
 
 std::string FormEditor::ControlAt(int x, int y) const
