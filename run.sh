@@ -43,10 +43,10 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || [ "${QT_QPA_PLATFORM:-}" = offsc
   mkdir -p screenshots
   echo "No display: running the $panel panel headless for a few seconds and saving its windows."
   if [ "$panel" = dorvo ]; then
-    "$bin/dorvo" --screenshot "screenshots/dorvo.png" --after 4000 --open costanti,storico
+    "$bin/nimbo-dorvo" --screenshot "screenshots/dorvo.png" --after 4000 --open costanti,storico
   else
-    "$bin/test" --screenshot "screenshots/test.png" --after 4000
+    "$bin/nimbo-demo" --screenshot "screenshots/test.png" --after 4000
   fi
 else
-  "$bin/$panel"
+  if [ "$panel" = dorvo ]; then "$bin/nimbo-dorvo"; else "$bin/nimbo-demo"; fi
 fi

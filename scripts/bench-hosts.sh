@@ -28,7 +28,7 @@ measure() {  # program, extra arguments...
   echo "$program: first paint $(awk '/first paint/ {print $3}' "$work/$program.out" | median) ms (median of $runs)"
 }
 
-measure test --after 0
-measure dorvo --after 0
-measure dorvo --after 1500 --open costanti,storico > /dev/null
-echo "dorvo with three windows open: resident $(awk '/resident/ {print $2}' "$work/dorvo.out" | median) KiB (median of $runs)"
+measure nimbo-demo --after 0
+measure nimbo-dorvo --after 0
+measure nimbo-dorvo --after 1500 --open costanti,storico > /dev/null
+echo "dorvo with three windows open: resident $(awk '/resident/ {print $2}' "$work/nimbo-dorvo.out" | median) KiB (median of $runs)"

@@ -28,14 +28,14 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "install failed: $(cat "$work/install.log")"
 libdir=$(dirname "$(find "$prefix" -name libnimboplatform.so | head -1)")
 [ -d "$libdir" ] || fail "no libnimboplatform.so installed"
-for f in bin/dorvo bin/test bin/plcsim bin/nimbo-poll bin/nimbo-container bin/nimbo-regsvr \
+for f in bin/nimbo-dorvo bin/nimbo-demo bin/plcsim bin/nimbo-poll bin/nimbo-container bin/nimbo-regsvr \
          include/nimbo/platform/form.h include/nimbo/platform/qt_embed.h include/nimbo/link/com_ser.h include/nimbo/link/client_info.h \
          include/nimbo/server/nimbo_dispids.h include/nimbo/clients/led/led_dispids.h \
          share/nimbo/forms/dorvo/generale.frm share/nimbo/forms/test/Generale.frm; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 for lib in nimbo led zemled8 zemtext zembutton zembar zemedit; do
-  [ -e "$libdir/lib$lib.so" ] || fail "lib$lib.so is not installed"
+  [ -e "$libdir/nimbo/lib$lib.so" ] || fail "nimbo/lib$lib.so is not installed"
 done
 store=$prefix/share/nimbo/nimbo-registry.txt
 [ "$(grep -c '^control' "$store")" = 7 ] || fail "the installed store does not hold the seven controls"
@@ -60,7 +60,7 @@ echo "example panel: built with find_package(nimbo), read register 300 from the 
 moved=$work/moved
 mv "$prefix" "$moved"
 start_simulator "$moved/bin"
-"$moved/bin/test" --screenshot "$work/test.png" --after 500 > "$work/test.out" 2>&1 \
-  || fail "the moved tree's test program failed: $(cat "$work/test.out")"
+"$moved/bin/nimbo-demo" --screenshot "$work/test.png" --after 500 > "$work/test.out" 2>&1 \
+  || fail "the moved tree's demonstration program failed: $(cat "$work/test.out")"
 stop_simulator
-echo "moved tree: test ran from $moved and found its controls"
+echo "moved tree: nimbo-demo ran from $moved and found its controls"

@@ -1,4 +1,4 @@
-// dorvo: the generator-set panel. The main window polls PLC 1 and shows its
+// nimbo-dorvo: the generator-set panel. The main window polls PLC 1 and shows its
 // live values; "Costanti" and "Storico" open secondary windows whose
 // displays the main window's server serves while they are open.
 #include "hosts/common/host_program.h"
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     for (const auto& name : options.open) {
         SecondaryWindow* w = panel.Secondary(name);
         if (w == nullptr) {
-            std::fprintf(stderr, "dorvo: no window named %s (costanti, storico)\n", name.c_str());
+            std::fprintf(stderr, "nimbo-dorvo: no window named %s (costanti, storico)\n", name.c_str());
             return 2;
         }
         w->Open();
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         if (written) {
             std::printf("%s\n", file.c_str());
         } else {
-            std::fprintf(stderr, "dorvo: cannot write screenshot %s\n", file.c_str());
+            std::fprintf(stderr, "nimbo-dorvo: cannot write screenshot %s\n", file.c_str());
             saved = false;
         }
     };

@@ -1,4 +1,4 @@
-// test: the kit's demonstration panel. One control of each kind on PLC 1,
+// nimbo-demo: the kit's demonstration panel. One control of each kind on PLC 1,
 // registered with the server when the window loads; the button writes
 // register 301 and shows register 302.
 #include "hosts/common/host_program.h"
@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     if (saved)
         std::printf("%s\n", options.screenshot.c_str());
     else
-        std::fprintf(stderr, "test: cannot write screenshot %s\n", options.screenshot.c_str());
+        std::fprintf(stderr, "nimbo-demo: cannot write screenshot %s\n", options.screenshot.c_str());
     generale->Close();
     return saved ? 0 : 1;
 }

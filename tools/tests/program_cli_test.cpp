@@ -36,7 +36,7 @@ TEST_P(EveryProgram, ExplainsItselfAndNamesAnUnknownOption)
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram,
-                         ::testing::Values("plcsim", "nimbo-poll", "nimbo-regsvr", "nimbo-container", "nimbo-panel", "dorvo", "test",
+                         ::testing::Values("plcsim", "nimbo-poll", "nimbo-regsvr", "nimbo-container", "nimbo-panel", "nimbo-dorvo", "nimbo-demo",
                                            "fault_soak", "memory_soak"
 #ifdef NIMBO_HAVE_BENCHMARKS
                                            ,
@@ -67,10 +67,10 @@ TEST_P(UnwritableScreenshot, IsReportedWithTheFileAndFails)
 INSTANTIATE_TEST_SUITE_P(
     Programs, UnwritableScreenshot,
     ::testing::Values(
-        ScreenshotCase{"test", "--screenshot /nonexistent-dir/x.png --after 0", "",
-                       "test: cannot write screenshot /nonexistent-dir/x.png"},
-        ScreenshotCase{"dorvo", "--screenshot /nonexistent-dir/x.png --after 0", "",
-                       "dorvo: cannot write screenshot /nonexistent-dir/x.png"},
+        ScreenshotCase{"nimbo-demo", "--screenshot /nonexistent-dir/x.png --after 0", "",
+                       "nimbo-demo: cannot write screenshot /nonexistent-dir/x.png"},
+        ScreenshotCase{"nimbo-dorvo", "--screenshot /nonexistent-dir/x.png --after 0", "",
+                       "nimbo-dorvo: cannot write screenshot /nonexistent-dir/x.png"},
         ScreenshotCase{"nimbo-container", "", "screenshot /nonexistent-dir/x.png\n",
                        "error: 1: cannot write screenshot /nonexistent-dir/x.png"}),
     [](const auto& info) { return Named(info.param.program); });
