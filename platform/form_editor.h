@@ -8,6 +8,7 @@
 
 #include "platform/export.h"
 #include "platform/form.h"
+#include "platform/propbag.h"
 #include "platform/windef.h"
 
 #include <optional>
@@ -20,6 +21,7 @@ namespace nimbo {
 namespace form {
 struct Placed;
 struct ControlDesign;
+struct FormDesign;
 }
 
 // A control's place on the form, in twips as the form file gives it.
@@ -49,16 +51,16 @@ public:
     // The frontmost control under a point of the client area (pixels);
     // empty over the background.
     std::string ControlAt(int x, int y) const;
-    // Whether the control has a property sheet (standard controls do not).
-    bool HasProperties(const std::string& name) const;
 
     // Each answers false with the reason when it cannot be done.
     // Left and top are put on the grid.
     bool Move(const std::string& name, int left, int top, std::string* reason);
     // A control that refuses the extent keeps its size.
     bool Resize(const std::string& name, int width, int height, std::string* reason);
-    // Places a control of the class at (left, top), on the grid, in front
-    // of the others, named after its class; answers its name, or empty.
+    // Places a control of the class (of the registration store, or a
+    // Label, TextBox or CommandButton) at (left, top), on the grid, in
+    // front of the others, named after its class; answers its name, or
+    // empty.
     std::string Add(const std::string& className, int left, int top, std::string* reason);
     bool Remove(const std::string& name, std::string* reason);
     bool BringToFront(const std::string& name, std::string* reason);
@@ -69,8 +71,26 @@ public:
     void SetCaption(const std::string& caption);
     bool SetClientSize(int width, int height, std::string* reason);
 
-    // The control's own property sheet, modal: its pages, then the colours.
+    // The control's own property sheet, modal: its pages, then the colours;
+    // for a standard control, a dialog of its settings.
     bool EditProperties(const std::string& name, HWND owner, std::string* reason);
+
+    // Copies of controls as they stand now; Paste places them again in
+    // front, with new names, one grid step further right and down at each
+    // paste, and answers the new names (empty with the reason).
+    void Copy(const std::vector<std::string>& names);
+    bool CanPaste() const { return !copied_.empty(); }
+    std::vector<std::string> Paste(std::string* reason);
+
+    // Every edit above can be undone and done again. The steps of one
+    // gesture (a drag, several controls nudged together) between
+    // BeginGesture and EndGesture are undone as one.
+    bool CanUndo() const { return !undo_.empty(); }
+    bool CanRedo() const { return !redo_.empty(); }
+    bool Undo(std::string* reason);
+    bool Redo(std::string* reason);
+    void BeginGesture();
+    void EndGesture();
 
     // F5: the panel runs as it would under nimbo-panel (what the form
     // declares, then the host's Load handlers), and back to design (the
@@ -87,7 +107,15 @@ public:
     bool Modified() const;
 
 private:
+    class Step;
     form::FormState& S() const;
+    // The form rebuilt from a design: every control made and placed anew.
+    // A design that would not load leaves the form as it was.
+    bool Rebuild(const std::string& text, std::string* reason);
+    bool TravelTo(std::vector<std::string>& from, std::vector<std::string>& to, std::string* reason);
+    void Record(std::string before);
+    // The form as Save would write it now, before it is text.
+    form::FormDesign Design() const;
     form::Placed* Find(const std::string& name, std::string* reason) const;
     form::ControlDesign& DesignOf(const form::Placed& placed) const;
     bool Restack(const std::string& name, bool front, std::string* reason);
@@ -95,6 +123,16 @@ private:
     Form& form_;
     std::string created_;  // why the form could not be created, if it could not
     std::string savedText_;
+    // Each control's properties as designed, while the panel runs: put
+    // back when it stops, so that running leaves the design as it was.
+    std::vector<std::pair<COleControl*, PropertyBag>> designed_;
+    // The form as text before each step, newest last; redo_ holds what
+    // was undone.
+    std::vector<std::string> undo_, redo_;
+    int gesture_ = 0;
+    std::string gestureBefore_;
+    std::string copied_;  // a form file holding the copied controls
+    int pastes_ = 0;
 };
 
 // A form file holding controls a program placed itself, in a window of

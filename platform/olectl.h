@@ -112,6 +112,13 @@ public:
 
     // The property page classes shown for Properties, in order.
     const std::vector<std::string>& PropertyPages() const { return propertyPages_; }
+    // Whether the container runs the control (TRUE, the default) or a
+    // designer is editing the form it stands on (FALSE): a control shows
+    // itself still while it is designed. The container sets it; the control
+    // is repainted when it changes.
+    BOOL AmbientUserMode() const { return userMode_; }
+    void SetAmbientUserMode(BOOL userMode);
+
     // The control's identity as registered (for the container and pages).
     std::string ProgId() const { return progId_; }
     void SetProgId(std::string id) { progId_ = std::move(id); }
@@ -152,6 +159,7 @@ private:
     OLE_COLOR backColor_ = 0x80000000u | 15;  // the 3-D face colour
     OLE_COLOR foreColor_ = 0x80000000u | 18;  // button text colour
     BOOL enabled_ = TRUE;
+    BOOL userMode_ = TRUE;
     std::int32_t readyState_ = READYSTATE_LOADING;
     std::vector<std::string> propertyPages_;
     std::string progId_;

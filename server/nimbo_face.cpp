@@ -24,6 +24,12 @@ void CNimboCtrl::OnDraw(CDC* dc, const RECT&, const RECT&)
 {
     if (dc == nullptr)
         return;
+    // On a form being designed the scan is not running: the face stands
+    // still, whatever repaints it.
+    if (!AmbientUserMode()) {
+        dc->DrawIcon(0, 0, icons[0]);
+        return;
+    }
     if (iconFrame >= 0 && iconFrame <= 7) {
         dc->DrawIcon(0, 0, icons[iconFrame]);
         ++iconFrame;

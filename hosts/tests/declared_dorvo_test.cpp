@@ -79,6 +79,34 @@ TEST_F(DeclaredDorvo, ShowsTheSameMainWindowAsDorvo)
     EXPECT_EQ(picture, Picture(panel.Main(), folder + "/dorvo.png")) << "pixel for pixel";
 }
 
+std::string Read(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A control moved by the designer and saved: the file changes in that
+// control's place alone, as a version control diff shows it.
+TEST_F(DeclaredDorvo, AMovedControlChangesOnlyItsPlaceInTheFile)
+{
+    const std::string copy = folder + "/generale.frm";
+    std::filesystem::copy_file(NIMBO_EXAMPLES "/dorvo/generale.frm", copy);
+    std::string error;
+    auto form = nimbo::Form::Load(copy, &error);
+    ASSERT_TRUE(form) << error;
+    nimbo::FormEditor editor(*form);
+    const std::string original = Read(copy);
+    ASSERT_TRUE(editor.Move("ZEMEDIT5", 120, 240, &error)) << error;
+    ASSERT_TRUE(editor.Save(&error)) << error;
+    std::string expected = original;
+    const std::size_t block = expected.find("    Begin ZEMEDIT5");
+    expected.replace(expected.find("Left = 0", block), 8, "Left = 120");
+    expected.replace(expected.find("Top = 0", block), 7, "Top = 240");
+    EXPECT_EQ(Read(copy), expected);
+}
+
 // Saved by the designer untouched, each form reads back to what was saved,
 // and the main window is the same panel, pixel for pixel.
 TEST_F(DeclaredDorvo, SavedByTheDesignerIsTheSamePanel)

@@ -218,13 +218,18 @@ void FormState::Shutdown(bool destroyWindow)
 
 // A control's window goes before its object: destroyed from its own
 // destructor, the window would no longer reach the control's WindowProc.
-void FormState::Teardown()
+void FormState::DestroyControls()
 {
     while (!placed.empty()) {
         if (placed.back().wnd->m_hWnd)
             ::DestroyWindow(placed.back().wnd->m_hWnd);
         placed.pop_back();
     }
+}
+
+void FormState::Teardown()
+{
+    DestroyControls();
     window.DestroyWindow();
 }
 

@@ -7,6 +7,8 @@
 #include "platform/propbag.h"
 #include "platform/window/res_module_qt.h"
 
+#include <algorithm>
+
 namespace nimbo::form {
 namespace {
 
@@ -19,17 +21,17 @@ int LineOfProblem(const ControlDesign& design, const std::string& problem)
 
 // A key the control neither loads nor saves is a slip of the pen (a
 // misspelt property) that would otherwise be ignored without a word.
-bool CheckKeys(const FormDesign& form, const ControlDesign& design, COleControl* control, std::string* error)
+bool CheckKeys(const FormDesign& form, const ControlDesign& design, const std::vector<Property>& persisted,
+               std::string* error)
 {
-    PropertyBag persisted;
-    control->SaveProperties(&persisted);
     for (const Property& p : design.properties) {
-        if (persisted.Read(p.key))
+        const auto known = [&p](const Property& q) { return q.key == p.key; };
+        if (std::any_of(persisted.begin(), persisted.end(), known))
             continue;
         std::string hint;
-        for (const auto& [key, value] : persisted.Values())
-            if (SameName(key, p.key))
-                hint = " (did you mean " + key + "?)";
+        for (const Property& q : persisted)
+            if (SameName(q.key, p.key))
+                hint = " (did you mean " + q.key + "?)";
         *error = form.At(p.line) + design.className + " has no property '" + p.key + "'" + hint;
         return false;
     }
@@ -43,7 +45,7 @@ bool LoadControl(const FormDesign& form, const ControlDesign& design, COleContro
         bag.Write(p.key, p.value);
     control->ResetProperties();
     const std::vector<std::string> problems = control->LoadProperties(bag);
-    if (!CheckKeys(form, design, control, error))
+    if (!CheckKeys(form, design, PersistedProperties(control), error))
         return false;
     if (!problems.empty()) {
         *error = form.At(LineOfProblem(design, problems.front())) + design.name + "." + problems.front();
@@ -99,6 +101,11 @@ bool FormState::Realize(std::string* error)
         *error = design.At(design.line) + "cannot create the window of form " + design.name;
         return false;
     }
+    return RealizeControls(error);
+}
+
+bool FormState::RealizeControls(std::string* error)
+{
     UINT nextId = 1;
     for (Placed& p : placed) {
         const ControlDesign& c = *p.design;
@@ -120,6 +127,8 @@ bool FormState::Realize(std::string* error)
             p.control->GetControlSize(&cx, &cy);
             p.control->RequestExtent(c.width ? TwipsToPixels(*c.width) : cx, c.height ? TwipsToPixels(*c.height) : cy);
         }
+        // Placed and sized as the file asks: what a save compares with.
+        p.loaded = PersistedProperties(p.control);
     }
     return true;
 }

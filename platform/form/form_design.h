@@ -20,6 +20,10 @@ struct Property {
     std::string key;
     Variant value;
     int line = 0;
+    // The value as the file wrote it (2147483663 for a colour the value
+    // holds as -2147483633), written back while the value is unchanged;
+    // empty for a value set since.
+    std::string text;
 };
 
 struct ControlDesign {
@@ -38,6 +42,8 @@ struct ControlDesign {
 
 struct FormDesign {
     std::string file;
+    // The comments and blank lines before "Form", as written.
+    std::string preamble;
     std::string name;
     int line = 0;
     std::string caption;
@@ -97,6 +103,14 @@ const char* StandardName(Standard kind);
 // False with the reason when the standard control has no such property or
 // the value is of the wrong kind.
 bool CheckStandardProperty(Standard kind, const Property& property, std::string* reason);
+// What a standard control of the kind takes from a form file, in the order
+// a designer shows it, each with the value it has when the file is silent.
+struct StandardSetting {
+    const char* key;
+    VARTYPE type;
+    Variant otherwise;
+};
+std::vector<StandardSetting> StandardSettings(Standard kind);
 
 // ---- classes placed by name (form_classes.cpp)
 // Null when no local class has the name.

@@ -19,8 +19,10 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace nimbo::form {
 namespace {
@@ -102,38 +104,54 @@ protected:
         painter.setClipRegion(background);
         painter.fillRect(rect(), grid_);
         painter.setClipping(false);
-        const auto box = view_->editor_.Box(view_->selected_);
-        if (!box)
-            return;
-        const QRect r = Pixels(*box);
         painter.setPen(QPen(QColor(0, 0, 128), 1, Qt::DashLine));
-        painter.drawRect(r.adjusted(-1, -1, 0, 0));
-        for (const Handle& h : kHandles)
-            painter.fillRect(HandleRect(r, h), QColor(0, 0, 128));
+        for (const std::string& name : view_->selection_)
+            if (const auto box = view_->editor_.Box(name))
+                painter.drawRect(Pixels(*box).adjusted(-1, -1, 0, 0));
+        // Handles resize one control at a time.
+        if (const auto box = SingleBox())
+            for (const Handle& h : kHandles)
+                painter.fillRect(HandleRect(Pixels(*box), h), QColor(0, 0, 128));
     }
+
+    // Tab and Shift+Tab step through the controls here, not the focus.
+    bool focusNextPrevChild(bool) override { return false; }
 
     void mousePressEvent(QMouseEvent* event) override
     {
         setFocus();
         const QPoint at = event->position().toPoint();
+        const std::string under = view_->editor_.ControlAt(at.x(), at.y());
         if (event->button() == Qt::RightButton) {
-            view_->Select(view_->editor_.ControlAt(at.x(), at.y()));
+            if (!Selected(under))
+                view_->Select(under);
             view_->ContextMenu(at.x(), at.y());
             return;
         }
         if (event->button() != Qt::LeftButton)
             return;
+        if (event->modifiers() & Qt::ShiftModifier) {
+            view_->ToggleSelected(under);
+            return;
+        }
         press_ = at;
         handle_ = -1;
-        if (const auto box = view_->editor_.Box(view_->selected_)) {
+        if (const auto box = SingleBox()) {
             for (std::size_t i = 0; i < kHandles.size(); ++i)
                 if (HandleRect(Pixels(*box), kHandles[i]).contains(at))
                     handle_ = static_cast<int>(i);
         }
-        if (handle_ < 0)
-            view_->Select(view_->editor_.ControlAt(at.x(), at.y()));
-        start_ = view_->editor_.Box(view_->selected_).value_or(FormBox{});
-        dragging_ = !view_->selected_.empty();
+        // A press on one of several selected controls drags them all.
+        if (handle_ < 0 && !Selected(under))
+            view_->Select(under);
+        starts_.clear();
+        for (const std::string& name : view_->selection_)
+            starts_.emplace_back(name, view_->editor_.Box(name).value_or(FormBox{}));
+        EndDrag();
+        if (!starts_.empty()) {
+            dragging_ = true;
+            view_->editor_.BeginGesture();
+        }
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
@@ -142,15 +160,18 @@ protected:
             return;
         const QPoint delta = event->position().toPoint() - press_;
         const int dx = delta.x() * 15, dy = delta.y() * 15;
-        const auto before = view_->editor_.Box(view_->selected_);
+        const std::string& primary = starts_.back().first;
+        const FormBox& was = starts_.back().second;
+        const auto before = view_->editor_.Box(primary);
         if (handle_ < 0) {
-            view_->editor_.Move(view_->selected_, start_.left + dx, start_.top + dy, nullptr);
+            for (const auto& [name, start] : starts_)
+                view_->editor_.Move(name, start.left + dx, start.top + dy, nullptr);
         } else {
             // The dragged edges follow the grid; the others stay. A control
             // that refuses the size stays where it was.
             const Handle& h = kHandles[static_cast<std::size_t>(handle_)];
-            int left = start_.left, top = start_.top;
-            int right = start_.left + start_.width, bottom = start_.top + start_.height;
+            int left = was.left, top = was.top;
+            int right = was.left + was.width, bottom = was.top + was.height;
             if (h.left)
                 left = std::min(FormEditor::OnGrid(left + dx), right - FormEditor::kGrid);
             if (h.right)
@@ -159,16 +180,22 @@ protected:
                 top = std::min(FormEditor::OnGrid(top + dy), bottom - FormEditor::kGrid);
             if (h.bottom)
                 bottom = std::max(FormEditor::OnGrid(bottom + dy), top + FormEditor::kGrid);
-            if (view_->editor_.Resize(view_->selected_, right - left, bottom - top, nullptr) &&
-                (left != start_.left || top != start_.top))
-                view_->editor_.Move(view_->selected_, left, top, nullptr);
+            if (view_->editor_.Resize(primary, right - left, bottom - top, nullptr) &&
+                (left != was.left || top != was.top))
+                view_->editor_.Move(primary, left, top, nullptr);
         }
         // Most steps of the mouse stay within one square of the grid.
-        if (view_->editor_.Box(view_->selected_) != before)
+        if (view_->editor_.Box(primary) != before)
             view_->AfterEdit();
     }
 
-    void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
+    void mouseReleaseEvent(QMouseEvent*) override
+    {
+        EndDrag();
+        view_->AfterEdit();
+    }
+
+    void hideEvent(QHideEvent*) override { EndDrag(); }
 
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
@@ -179,7 +206,20 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override
     {
+        const bool control = event->modifiers() & Qt::ControlModifier;
+        const bool shift = event->modifiers() & Qt::ShiftModifier;
+        if (control) {
+            switch (event->key()) {
+            case Qt::Key_Z: shift ? view_->Redo() : view_->Undo(); return;
+            case Qt::Key_Y: view_->Redo(); return;
+            case Qt::Key_C: view_->CopySelected(); return;
+            case Qt::Key_V: view_->Paste(); return;
+            default: QWidget::keyPressEvent(event); return;
+            }
+        }
         switch (event->key()) {
+        case Qt::Key_Tab: view_->SelectNext(1); break;
+        case Qt::Key_Backtab: view_->SelectNext(-1); break;
         case Qt::Key_Left: view_->Nudge(-1, 0); break;
         case Qt::Key_Right: view_->Nudge(1, 0); break;
         case Qt::Key_Up: view_->Nudge(0, -1); break;
@@ -191,10 +231,27 @@ protected:
     }
 
 private:
+    bool Selected(const std::string& name) const
+    {
+        const auto& s = view_->selection_;
+        return !name.empty() && std::find(s.begin(), s.end(), name) != s.end();
+    }
+    std::optional<FormBox> SingleBox() const
+    {
+        return view_->selection_.size() == 1 ? view_->editor_.Box(view_->selection_.front()) : std::nullopt;
+    }
+    // A drag is one step to undo, however many squares it crossed.
+    void EndDrag()
+    {
+        if (dragging_)
+            view_->editor_.EndGesture();
+        dragging_ = false;
+    }
+
     DesignView* view_;
     const QBrush grid_;
     QPoint press_;
-    FormBox start_;
+    std::vector<std::pair<std::string, FormBox>> starts_;  // the primary last
     int handle_ = -1;
     bool dragging_ = false;
 };
@@ -241,15 +298,40 @@ void DesignView::Show()
 
 void DesignView::Select(const std::string& name)
 {
-    selected_ = editor_.Box(name) ? name : std::string();
+    selection_.clear();
+    if (editor_.Box(name))
+        selection_.push_back(name);
     if (pane_)
         pane_->update();
 }
 
+void DesignView::ToggleSelected(const std::string& name)
+{
+    const auto it = std::find(selection_.begin(), selection_.end(), name);
+    if (it != selection_.end())
+        selection_.erase(it);
+    else if (editor_.Box(name))
+        selection_.push_back(name);
+    if (pane_)
+        pane_->update();
+}
+
+void DesignView::SelectNext(int step)
+{
+    const std::vector<std::string> names = editor_.Names();
+    if (names.empty() || editor_.Running())
+        return;
+    const auto at = std::find(names.begin(), names.end(), Selected());
+    const long count = static_cast<long>(names.size());
+    long i = at == names.end() ? (step > 0 ? -1 : 0) : at - names.begin();
+    i = ((i + step) % count + count) % count;
+    Select(names[static_cast<std::size_t>(i)]);
+}
+
 void DesignView::AfterEdit()
 {
-    if (!editor_.Box(selected_))
-        selected_.clear();
+    // Controls an undo or a removal took away are no longer selected.
+    std::erase_if(selection_, [this](const std::string& name) { return !editor_.Box(name); });
     ShowTitle();
     if (pane_)
         Drawn()->Cover();
@@ -268,21 +350,61 @@ void DesignView::Tell(const std::string& problem)
 
 void DesignView::Nudge(int dx, int dy)
 {
-    const auto box = editor_.Box(selected_);
-    if (!box || editor_.Running())
+    if (selection_.empty() || editor_.Running())
         return;
-    editor_.Move(selected_, box->left + dx * FormEditor::kGrid, box->top + dy * FormEditor::kGrid, nullptr);
+    editor_.BeginGesture();
+    for (const std::string& name : selection_)
+        if (const auto box = editor_.Box(name))
+            editor_.Move(name, box->left + dx * FormEditor::kGrid, box->top + dy * FormEditor::kGrid, nullptr);
+    editor_.EndGesture();
     AfterEdit();
 }
 
 void DesignView::DeleteSelected()
 {
-    if (selected_.empty() || editor_.Running())
+    if (selection_.empty() || editor_.Running())
         return;
     std::string reason;
-    if (!editor_.Remove(selected_, &reason))
-        Tell(reason);
+    editor_.BeginGesture();
+    for (const std::string& name : std::vector<std::string>(selection_))
+        if (!editor_.Remove(name, &reason))
+            Tell(reason);
+    editor_.EndGesture();
     AfterEdit();
+}
+
+void DesignView::Undo()
+{
+    std::string reason;
+    if (!editor_.Running() && editor_.Undo(&reason))
+        AfterEdit();
+}
+
+void DesignView::Redo()
+{
+    std::string reason;
+    if (!editor_.Running() && editor_.Redo(&reason))
+        AfterEdit();
+}
+
+void DesignView::CopySelected()
+{
+    if (!selection_.empty())
+        editor_.Copy(selection_);
+}
+
+void DesignView::Paste()
+{
+    if (editor_.Running() || !editor_.CanPaste())
+        return;
+    std::string reason;
+    const std::vector<std::string> pasted = editor_.Paste(&reason);
+    if (pasted.empty()) {
+        Tell(reason);
+    } else {
+        selection_ = pasted;
+        AfterEdit();
+    }
 }
 
 void DesignView::Save()
@@ -311,9 +433,10 @@ void DesignView::ToggleRunning()
 void DesignView::ContextMenu(int x, int y)
 {
     enum : UINT { kProperties = 1, kAdd, kFront, kBack, kFirstClass = 100 };
-    const bool onControl = !selected_.empty();
+    const std::string selected = Selected();
+    const bool onControl = !selected.empty();
     HMENU menu = CreatePopupMenu();
-    if (onControl && editor_.HasProperties(selected_))
+    if (onControl)
         AppendMenuA(menu, MF_STRING, kProperties, "Properties...");
     AppendMenuA(menu, MF_STRING, kAdd, "Add control");
     if (onControl) {
@@ -333,9 +456,9 @@ void DesignView::ContextMenu(int x, int y)
     std::string reason;
     bool done = true;
     switch (chosen) {
-    case kProperties: done = editor_.EditProperties(selected_, form_.Window(), &reason); break;
-    case kFront: done = editor_.BringToFront(selected_, &reason); break;
-    case kBack: done = editor_.SendToBack(selected_, &reason); break;
+    case kProperties: done = editor_.EditProperties(selected, form_.Window(), &reason); break;
+    case kFront: done = editor_.BringToFront(selected, &reason); break;
+    case kBack: done = editor_.SendToBack(selected, &reason); break;
     case kAdd: {
         // Every control class of the store, placed where the menu was asked.
         std::vector<std::string> classes;
@@ -343,6 +466,8 @@ void DesignView::ContextMenu(int x, int y)
         for (const RegisteredClass& c : store.Classes())
             if (c.kind == ClassKind::Control)
                 classes.push_back(c.hostName);
+        for (Standard kind : {Standard::CommandButton, Standard::Label, Standard::TextBox})
+            classes.push_back(StandardName(kind));
         HMENU list = CreatePopupMenu();
         for (std::size_t i = 0; i < classes.size(); ++i)
             AppendMenuA(list, MF_STRING, kFirstClass + i, classes[i].c_str());

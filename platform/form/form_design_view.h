@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace nimbo::form {
 
@@ -30,12 +31,21 @@ public:
     void RunUntilClosed();
     QWidget* Pane() const { return pane_; }
 
-    const std::string& Selected() const { return selected_; }
+    // The control last selected; empty when none is.
+    std::string Selected() const { return selection_.empty() ? std::string() : selection_.back(); }
+    // Every selected control, in the order they were selected.
+    const std::vector<std::string>& Selection() const { return selection_; }
     void Select(const std::string& name);
+    void ToggleSelected(const std::string& name);  // Shift+click
+    void SelectNext(int step);                     // Tab +1, Shift+Tab -1
 
     // What the keys and the menu do.
-    void Nudge(int dx, int dy);        // by grid steps
+    void Nudge(int dx, int dy);        // by grid steps, every selected control
     void DeleteSelected();
+    void Undo();                       // Ctrl+Z
+    void Redo();                       // Ctrl+Y, Ctrl+Shift+Z
+    void CopySelected();               // Ctrl+C
+    void Paste();                      // Ctrl+V
     void Save();                       // Ctrl+S
     void ToggleRunning();              // F5
     void ContextMenu(int x, int y);    // a right click at client pixels
@@ -56,7 +66,7 @@ private:
     // is left of them goes with the view.
     QPointer<QWidget> pane_;
     QPointer<QShortcut> save_, run_;
-    std::string selected_;
+    std::vector<std::string> selection_;
 };
 
 }  // namespace nimbo::form

@@ -4,6 +4,7 @@
 #include "platform/form_editor.h"
 
 #include "platform/form/form_impl.h"
+#include "platform/form/form_standard_dialog.h"
 #include "platform/olectl.h"
 #include "platform/registry.h"
 
@@ -39,17 +40,20 @@ FormBox Placement(const FormState& s, const Placed& p)
                    Kept(c.height, r.bottom - r.top)};
 }
 
-// The control as it stands now, to be written to the file.
+// The control as it stands now, to be written to the file. A place or size
+// the file left out stays out until the user gives one: a control keeps
+// its own size, and the file its few lines.
 ControlDesign Current(const FormState& s, const Placed& p)
 {
     ControlDesign c = *p.design;
     const FormBox box = Placement(s, p);
-    c.left = box.left;
-    c.top = box.top;
-    c.width = box.width;
-    c.height = box.height;
+    const std::pair<std::optional<int>*, int> places[] = {
+        {&c.left, box.left}, {&c.top, box.top}, {&c.width, box.width}, {&c.height, box.height}};
+    for (const auto& [written, now] : places)
+        if (written->has_value())
+            *written = now;
     if (p.control)
-        c.properties = form::PersistedProperties(p.control);
+        c.properties = form::PropertiesToWrite(p.design->properties, p.loaded, form::PersistedProperties(p.control));
     return c;
 }
 
@@ -83,7 +87,62 @@ std::string BaseName(const std::string& className)
     return form::IsName(name) ? name : "Control";
 }
 
+// The stem and the first number no control of the design has yet.
+std::string FreeName(const std::string& stem, const form::FormDesign& design)
+{
+    for (int n = 1;; ++n) {
+        const std::string name = stem + std::to_string(n);
+        if (std::none_of(design.controls.begin(), design.controls.end(),
+                         [&name](const ControlDesign& c) { return form::SameName(c.name, name); }))
+            return name;
+    }
+}
+
+// "Led12" copied is named again from "Led".
+std::string Stem(const std::string& name)
+{
+    std::string stem = name;
+    while (!stem.empty() && std::isdigit(static_cast<unsigned char>(stem.back())))
+        stem.pop_back();
+    return stem.empty() ? "Control" : stem;
+}
+
+bool Fail(std::string* reason, const std::string& why)
+{
+    if (reason)
+        *reason = why;
+    return false;
+}
+
+void SetUserMode(FormState& s, BOOL userMode)
+{
+    for (const Placed& p : s.placed)
+        if (p.control)
+            p.control->SetAmbientUserMode(userMode);
+}
+
 }  // namespace
+
+// Each edit is one step of undo, unless a gesture gathers several.
+class FormEditor::Step {
+public:
+    explicit Step(FormEditor& editor) : editor_(editor)
+    {
+        if (editor_.gesture_ == 0)
+            before_ = editor_.Text();
+    }
+    ~Step()
+    {
+        if (editor_.gesture_ == 0)
+            editor_.Record(std::move(before_));
+    }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+private:
+    FormEditor& editor_;
+    std::string before_;
+};
 
 int FormEditor::OnGrid(int twips)
 {
@@ -101,6 +160,7 @@ FormEditor::FormEditor(Form& form) : form_(form)
 {
     if (!form_.IsOpen() && !form_.Create(&created_))
         return;
+    SetUserMode(S(), FALSE);
     savedText_ = Text();
 }
 
@@ -154,14 +214,9 @@ std::string FormEditor::ControlAt(int x, int y) const
     return {};
 }
 
-bool FormEditor::HasProperties(const std::string& name) const
-{
-    const Placed* p = Find(name, nullptr);
-    return p && p->control;
-}
-
 bool FormEditor::Move(const std::string& name, int left, int top, std::string* reason)
 {
+    Step step(*this);
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
@@ -176,6 +231,7 @@ bool FormEditor::Move(const std::string& name, int left, int top, std::string* r
 
 bool FormEditor::Resize(const std::string& name, int width, int height, std::string* reason)
 {
+    Step step(*this);
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
@@ -202,37 +258,48 @@ bool FormEditor::Resize(const std::string& name, int width, int height, std::str
 
 std::string FormEditor::Add(const std::string& className, int left, int top, std::string* reason)
 {
+    Step step(*this);
     FormState& s = S();
-    std::string why;
     if (s.placed.size() >= form::kMaxControls) {
-        why = "a form holds at most " + std::to_string(form::kMaxControls) + " controls";
-    } else if (form::StandardClass(className) != form::Standard::None) {
-        why = className + " is not a class of the registration store";
-    }
-    std::unique_ptr<COleControl> control(why.empty() ? form::MakeControl(className, &why) : nullptr);
-    if (!control) {
-        if (reason)
-            *reason = why;
+        Fail(reason, "a form holds at most " + std::to_string(form::kMaxControls) + " controls");
         return {};
     }
-    const std::string base = BaseName(className);
-    std::string name;
-    for (int n = 1; name.empty() || s.Find(name); ++n)
-        name = base + std::to_string(n);
+    // A standard control is placed through the form file, as the runtime
+    // builds it, with its name as its caption.
+    if (const form::Standard kind = form::StandardClass(className); kind != form::Standard::None) {
+        form::FormDesign now = Design();
+        ControlDesign c;
+        c.name = FreeName(form::StandardName(kind), now);
+        c.className = form::StandardName(kind);
+        c.left = OnGrid(left);
+        c.top = OnGrid(top);
+        c.properties.push_back({kind == form::Standard::TextBox ? "Text" : "Caption", Variant::String(c.name), 0, {}});
+        const std::string name = c.name;
+        now.controls.push_back(std::move(c));
+        return Rebuild(form::WriteForm(now), reason) ? name : std::string();
+    }
+    std::string why;
+    std::unique_ptr<COleControl> control(form::MakeControl(className, &why));
+    if (!control) {
+        Fail(reason, why);
+        return {};
+    }
+    std::string name = FreeName(BaseName(className), s.design);
     control->ResetProperties();
+    control->SetAmbientUserMode(FALSE);
     ControlDesign c;
     c.name = name;
     c.className = className;
     c.left = OnGrid(left);
     c.top = OnGrid(top);
     if (!control->CreateControlWindow(s.window.m_hWnd, TwipsToPixels(*c.left), TwipsToPixels(*c.top))) {
-        if (reason)
-            *reason = name + " did not create its window";
+        Fail(reason, name + " did not create its window");
         return {};
     }
     s.design.controls.push_back(std::move(c));
     Placed p;
     p.control = control.get();
+    p.loaded = form::PersistedProperties(p.control);
     p.wnd = std::move(control);
     s.placed.push_back(std::move(p));
     Repoint(s);
@@ -241,6 +308,7 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
 
 bool FormEditor::Remove(const std::string& name, std::string* reason)
 {
+    Step step(*this);
     FormState& s = S();
     Placed* p = Find(name, reason);
     if (p == nullptr)
@@ -262,6 +330,7 @@ bool FormEditor::Remove(const std::string& name, std::string* reason)
 
 bool FormEditor::Restack(const std::string& name, bool front, std::string* reason)
 {
+    Step step(*this);
     FormState& s = S();
     Placed* p = Find(name, reason);
     if (p == nullptr)
@@ -302,12 +371,14 @@ SIZE FormEditor::ClientSize() const
 
 void FormEditor::SetCaption(const std::string& caption)
 {
+    Step step(*this);
     S().design.caption = caption;
     SetWindowTextA(form_.Window(), caption.c_str());
 }
 
 bool FormEditor::SetClientSize(int width, int height, std::string* reason)
 {
+    Step step(*this);
     if (width <= 0 || height <= 0 || width > form::kMaxTwips || height > form::kMaxTwips) {
         if (reason)
             *reason = "the form's width and height are 1 to " + std::to_string(form::kMaxTwips) + " twips";
@@ -321,15 +392,135 @@ bool FormEditor::SetClientSize(int width, int height, std::string* reason)
 
 bool FormEditor::EditProperties(const std::string& name, HWND owner, std::string* reason)
 {
+    Step step(*this);
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
-    if (p->control == nullptr) {
-        if (reason)
-            *reason = name + " is a " + form::StandardName(p->design->standard) + ", which has no property sheet";
-        return false;
+    if (p->control)
+        return SUCCEEDED(p->control->DoVerb(OLEIVERB_PROPERTIES, owner));
+    // A standard control keeps its settings as the file gives them; the
+    // form is built again with the new ones.
+    form::StandardDialog dialog(*p->design);
+    if (dialog.DoModal(owner) != IDOK)
+        return true;
+    const auto index = static_cast<std::size_t>(p - S().placed.data());
+    form::FormDesign now = Design();
+    now.controls[index].properties = dialog.Properties();
+    return Rebuild(form::WriteForm(now), reason);
+}
+
+void FormEditor::Copy(const std::vector<std::string>& names)
+{
+    form::FormDesign clip;
+    clip.name = "Copied";
+    for (const std::string& name : names)
+        if (const Placed* p = Find(name, nullptr))
+            clip.controls.push_back(Current(S(), *p));
+    copied_ = clip.controls.empty() ? std::string() : form::WriteForm(clip);
+    pastes_ = 0;
+}
+
+std::vector<std::string> FormEditor::Paste(std::string* reason)
+{
+    form::FormDesign clip;
+    std::string why;
+    if (copied_.empty() || !form::ParseForm(copied_, S().design.file, &clip, &why)) {
+        Fail(reason, copied_.empty() ? "nothing copied" : why);
+        return {};
     }
-    return SUCCEEDED(p->control->DoVerb(OLEIVERB_PROPERTIES, owner));
+    Step step(*this);
+    form::FormDesign now = Design();
+    if (now.controls.size() + clip.controls.size() > form::kMaxControls) {
+        Fail(reason, "a form holds at most " + std::to_string(form::kMaxControls) + " controls");
+        return {};
+    }
+    ++pastes_;
+    std::vector<std::string> names;
+    for (ControlDesign& c : clip.controls) {
+        c.name = FreeName(Stem(c.name), now);
+        c.left = OnGrid(c.left.value_or(0) + pastes_ * kGrid);
+        c.top = OnGrid(c.top.value_or(0) + pastes_ * kGrid);
+        names.push_back(c.name);
+        now.controls.push_back(std::move(c));
+    }
+    if (!Rebuild(form::WriteForm(now), reason))
+        return {};
+    return names;
+}
+
+void FormEditor::Record(std::string before)
+{
+    // A long day's edits, not an unbounded list.
+    constexpr std::size_t kMostSteps = 200;
+    if (Text() == before)
+        return;
+    undo_.push_back(std::move(before));
+    if (undo_.size() > kMostSteps)
+        undo_.erase(undo_.begin());
+    redo_.clear();
+}
+
+void FormEditor::BeginGesture()
+{
+    if (gesture_++ == 0)
+        gestureBefore_ = Text();
+}
+
+void FormEditor::EndGesture()
+{
+    if (gesture_ > 0 && --gesture_ == 0)
+        Record(std::move(gestureBefore_));
+}
+
+bool FormEditor::Undo(std::string* reason)
+{
+    return TravelTo(undo_, redo_, reason);
+}
+
+bool FormEditor::Redo(std::string* reason)
+{
+    return TravelTo(redo_, undo_, reason);
+}
+
+bool FormEditor::TravelTo(std::vector<std::string>& from, std::vector<std::string>& to, std::string* reason)
+{
+    if (from.empty())
+        return Fail(reason, &from == &undo_ ? "nothing to undo" : "nothing to redo");
+    if (Running())
+        return Fail(reason, "the panel is running");
+    std::string now = Text();
+    if (!Rebuild(from.back(), reason))
+        return false;
+    from.pop_back();
+    to.push_back(std::move(now));
+    return true;
+}
+
+bool FormEditor::Rebuild(const std::string& text, std::string* reason)
+{
+    FormState& s = S();
+    form::FormDesign design;
+    std::string why;
+    if (!form::ParseForm(text, s.design.file, &design, &why))
+        return Fail(reason, why);
+    const std::string was = Text();
+    auto build = [&s](form::FormDesign d, std::string* error) {
+        s.DestroyControls();
+        s.design = std::move(d);
+        return s.Instantiate(error) && s.RealizeControls(error);
+    };
+    if (!build(std::move(design), &why)) {
+        // What stood before loaded once and loads again.
+        form::FormDesign old;
+        std::string ignored;
+        if (form::ParseForm(was, s.design.file, &old, &ignored))
+            build(std::move(old), &ignored);
+        Fail(reason, why);
+    }
+    SetUserMode(s, FALSE);
+    SetWindowTextA(form_.Window(), s.design.caption.c_str());
+    form::ResizeTopLevel(form_.Window(), TwipsToPixels(s.design.clientWidth), TwipsToPixels(s.design.clientHeight));
+    return why.empty();
 }
 
 bool FormEditor::Running() const
@@ -339,8 +530,18 @@ bool FormEditor::Running() const
 
 void FormEditor::StartPanel()
 {
-    if (!S().loadRan)
-        S().RunLoad();
+    FormState& s = S();
+    if (s.loadRan)
+        return;
+    designed_.clear();
+    for (const Placed& p : s.placed) {
+        if (!p.control)
+            continue;
+        designed_.emplace_back(p.control, PropertyBag{});
+        p.control->SaveProperties(&designed_.back().second);
+    }
+    SetUserMode(s, TRUE);
+    s.RunLoad();
 }
 
 // Back to design: the panel unloads as on closing, and a server it started
@@ -354,15 +555,26 @@ void FormEditor::StopPanel()
     COleControl* server = s.design.startServer ? s.DeclaredServer() : nullptr;
     if (const DispEntry* go = form::Member(server, "Go"))
         server->PutProperty(go->id, {}, Variant::Bool(false));
+    // Live readings, a button's state: what the panel changed while it ran
+    // is no part of the design.
+    for (auto& [control, properties] : designed_)
+        control->LoadProperties(properties);
+    designed_.clear();
+    SetUserMode(s, FALSE);
 }
 
-std::string FormEditor::Text() const
+form::FormDesign FormEditor::Design() const
 {
     const FormState& s = S();
     form::FormDesign now = s.design;
     for (std::size_t i = 0; i < s.placed.size(); ++i)
         now.controls[i] = Current(s, s.placed[i]);
-    return form::WriteForm(now);
+    return now;
+}
+
+std::string FormEditor::Text() const
+{
+    return form::WriteForm(Design());
 }
 
 bool FormEditor::Modified() const

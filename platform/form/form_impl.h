@@ -28,6 +28,10 @@ struct Placed {
     const ControlDesign* design = nullptr;
     std::unique_ptr<CWnd> wnd;
     COleControl* control = nullptr;  // the same object, when it is one
+    // What the control persisted once loaded: the file's values as the
+    // control keeps them, and its defaults for the rest. A save writes
+    // what differs from these and leaves the file's own lines as written.
+    std::vector<Property> loaded;
 };
 
 struct FormState {
@@ -61,6 +65,9 @@ struct FormState {
     bool Instantiate(std::string* error);
     // The window and the controls' windows.
     bool Realize(std::string* error);
+    bool RealizeControls(std::string* error);
+    // The controls' windows and objects, newest first.
+    void DestroyControls();
     // Load and Unload: what the file declares, then the host's handlers.
     // Load answers false when a handler closed the form.
     bool RunLoad();
@@ -93,6 +100,13 @@ const DispEntry* Member(COleControl* control, const char* name);
 RECT RectInParent(HWND window, HWND parent);
 // Every property it persists, as a form file lists them.
 std::vector<Property> PersistedProperties(COleControl* control);
+// What a form file says of a control now (`now`, as it persists): the
+// file's own lines in their order and as written while their value is the
+// one the control loaded from them, a changed value as the control gives
+// it, and a property the file left out only once it differs from what the
+// control had when it was loaded.
+std::vector<Property> PropertiesToWrite(const std::vector<Property>& written, const std::vector<Property>& loaded,
+                                        const std::vector<Property>& now);
 
 // ---- standard controls (form_standard.cpp)
 std::unique_ptr<CWnd> MakeStandard(Standard kind);

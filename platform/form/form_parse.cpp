@@ -113,6 +113,11 @@ private:
 bool Parser::Line(int number, const std::string& raw, std::string* error)
 {
     const std::string text = Trim(WithoutComment(raw));
+    // What the file says of itself before its form, kept for its saves.
+    if (state_ == State::BeforeForm && text.empty()) {
+        form_->preamble += raw + "\n";
+        return true;
+    }
     if (text.empty())
         return true;
     const std::vector<std::string> words = Words(text);
@@ -339,7 +344,7 @@ bool Parser::ControlProperty(int line, const std::string& text, std::string* err
         *place = value.AsLong();
         return true;
     }
-    Property property{key, value, line};
+    Property property{key, value, line, raw};
     if (control.standard != Standard::None && !CheckStandardProperty(control.standard, property, &reason))
         return Fail(line, reason, error);
     control.properties.push_back(std::move(property));

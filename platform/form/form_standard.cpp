@@ -6,6 +6,8 @@
 
 #include <strings.h>
 
+#include <string_view>
+
 namespace nimbo::form {
 namespace {
 
@@ -84,6 +86,21 @@ const char* StandardName(Standard kind)
     case Standard::CommandButton: return "CommandButton";
     default: return "";
     }
+}
+
+std::vector<StandardSetting> StandardSettings(Standard kind)
+{
+    std::vector<StandardSetting> settings;
+    for (const Setting& s : kSettings) {
+        if (s.kind != kind)
+            continue;
+        const bool onByDefault = std::string_view(s.key) == "Enabled" || std::string_view(s.key) == "Visible";
+        settings.push_back({s.key, s.type,
+                            s.type == VT_BSTR   ? Variant::String("")
+                            : s.type == VT_BOOL ? Variant::Bool(onByDefault)
+                                                : Variant::Long(0)});
+    }
+    return settings;
 }
 
 bool CheckStandardProperty(Standard kind, const Property& property, std::string* reason)

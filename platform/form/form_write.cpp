@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace nimbo::form {
 namespace {
@@ -24,7 +26,7 @@ void Line(std::ostringstream& out, int indent, const std::string& key, const std
 std::string WriteForm(const FormDesign& f)
 {
     std::ostringstream out;
-    out << "Form " << f.name << "\n";
+    out << f.preamble << "Form " << f.name << "\n";
     Line(out, 1, "Caption", ValueToText(Variant::String(f.caption)));
     Line(out, 1, "ClientWidth", std::to_string(f.clientWidth));
     Line(out, 1, "ClientHeight", std::to_string(f.clientHeight));
@@ -52,7 +54,7 @@ std::string WriteForm(const FormDesign& f)
             if (value->has_value())
                 Line(out, 2, key, std::to_string(**value));
         for (const Property& p : c.properties)
-            Line(out, 2, p.key, ValueToText(p.value));
+            Line(out, 2, p.key, p.text.empty() ? ValueToText(p.value) : p.text);
         out << "    End\n";
     }
     out << "End\n";
@@ -74,8 +76,36 @@ std::vector<Property> PersistedProperties(COleControl* control)
     control->SaveProperties(&bag);
     std::vector<Property> properties;
     for (const auto& [key, value] : bag.Values())
-        properties.push_back({key, value, 0});
+        properties.push_back({key, value, 0, {}});
     return properties;
+}
+
+std::vector<Property> PropertiesToWrite(const std::vector<Property>& written, const std::vector<Property>& loaded,
+                                        const std::vector<Property>& now)
+{
+    std::unordered_map<std::string, const Variant*> loadedByKey, nowByKey;
+    for (const Property& p : loaded)
+        loadedByKey.emplace(p.key, &p.value);
+    for (const Property& p : now)
+        nowByKey.emplace(p.key, &p.value);
+    auto unchanged = [&](const std::string& key, const Variant& value) {
+        const auto was = loadedByKey.find(key);
+        return was != loadedByKey.end() && *was->second == value;
+    };
+    std::vector<Property> out;
+    std::unordered_set<std::string> inFile;
+    for (const Property& p : written) {
+        inFile.insert(p.key);
+        const auto is = nowByKey.find(p.key);
+        if (is == nowByKey.end() || unchanged(p.key, *is->second))
+            out.push_back(p);
+        else
+            out.push_back({p.key, *is->second, 0, {}});
+    }
+    for (const Property& p : now)
+        if (!inFile.count(p.key) && !unchanged(p.key, p.value))
+            out.push_back({p.key, p.value, 0, {}});
+    return out;
 }
 
 // Checked by reading it back before anything is written, then written

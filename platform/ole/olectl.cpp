@@ -213,6 +213,16 @@ void COleControl::SetEnabled(BOOL enabled)
     OnEnabledChanged();
 }
 
+void COleControl::SetAmbientUserMode(BOOL userMode)
+{
+    const BOOL mode = userMode ? TRUE : FALSE;
+    if (mode == userMode_)
+        return;
+    userMode_ = mode;
+    if (m_hWnd)
+        InvalidateControl(nullptr, TRUE);
+}
+
 DWORD COleControl::TranslateColor(OLE_COLOR color)
 {
     if (color & 0x80000000u)

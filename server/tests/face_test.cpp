@@ -26,3 +26,20 @@ TEST_F(ServerTest, EveryLampOfEveryFaceLiesInsideTheIcon)
         EXPECT_EQ(CountColour(server->icons[frame], on), lamp) << frame;
     EXPECT_EQ(CountColour(server->icons[8], fresh), 8 * lamp);
 }
+
+// On a form being designed the face stands still: every repaint, however
+// many, shows the first frame and moves the animation on by nothing.
+TEST_F(ServerTest, OnADesignedFormTheFaceStandsStill)
+{
+    server->SetAmbientUserMode(FALSE);
+    server->iconFrame = 8;  // the frame that draws nothing
+    for (int paint = 0; paint < 3; ++paint) {
+        auto dc = nimbo::CreateImageDC(32, 32, RGB(255, 0, 255));
+        RECT r{0, 0, 32, 32};
+        server->OnDraw(dc.get(), r, r);
+        auto first = nimbo::CreateImageDC(32, 32, RGB(255, 0, 255));
+        first->DrawIcon(0, 0, server->icons[0]);
+        EXPECT_EQ(nimbo::DCPixels(dc.get()).argb, nimbo::DCPixels(first.get()).argb) << paint;
+    }
+    EXPECT_EQ(server->iconFrame, 8);
+}

@@ -3,6 +3,7 @@
 // loads again to the same panel.
 #include "platform/form/form_design_view.h"
 #include "platform/form/form_settings_dialog.h"
+#include "platform/form/form_standard_dialog.h"
 #include "platform/form_editor.h"
 #include "platform/olectl.h"
 #include "platform/scripting.h"
@@ -55,6 +56,7 @@ const char* const kPanel = R"(Form Panel
         Width = 1200
         Height = 900
         Plc = 2
+        BackColor = 2147483663
     End
     Begin Front Test.Stubborn
         Left = 600
@@ -152,7 +154,70 @@ TEST_F(FormEditing, AddedControlsAreNamedByClassPlacedOnTheGridInFront)
     EXPECT_EQ(editor->ControlAt(41, 41), "Dial1") << "in front of Front, which lies beneath";
     EXPECT_EQ(editor->Add("Test.Nothing", 0, 0, &reason), "");
     EXPECT_NE(reason.find("Test.Nothing"), std::string::npos) << reason;
-    EXPECT_EQ(editor->Add("Label", 0, 0, &reason), "");
+}
+
+// A standard control is placed as the kit's are, its name as its caption,
+// and its settings (a button's Opens) are edited in a dialog of its own.
+TEST_F(FormEditing, StandardControlsAreAddedAndTheirSettingsEdited)
+{
+    std::string reason;
+    ASSERT_EQ(editor->Add("CommandButton", 130, 0, &reason), "CommandButton1") << reason;
+    ExpectBox(editor->Box("CommandButton1"), {120, 0, 1215, 495});
+    nimbo::SetDialogDriver([](CDialog& d) {
+        d.SetDlgItemText(nimbo::form::StandardDialog::kFirstField, "Allarmi");  // Caption
+        d.SetDlgItemText(nimbo::form::StandardDialog::kFirstField + 4, "allarmi");  // Opens
+        d.ClickDlgButton(IDOK);
+    });
+    const bool edited = editor->EditProperties("CommandButton1", form->Window(), &reason);
+    nimbo::SetDialogDriver(nullptr);
+    ASSERT_TRUE(edited) << reason;
+    const std::string text = editor->Text();
+    EXPECT_NE(text.find("    Begin CommandButton1 CommandButton\n"
+                        "        Left = 120\n"
+                        "        Top = 0\n"
+                        "        Caption = \"Allarmi\"\n"
+                        "        Opens = \"allarmi\"\n"
+                        "    End\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(FormEditing, EveryEditIsUndoneAndDoneAgainAndAGestureIsOneStep)
+{
+    std::string reason;
+    const std::string original = editor->Text();
+    editor->Move("Back", 480, 480, &reason);
+    editor->Add("Test.Dial", 0, 0, &reason);
+    editor->Remove("Front", &reason);
+    editor->SetCaption("Sala pompe");
+    editor->BeginGesture();
+    for (int step = 1; step <= 3; ++step)
+        editor->Move("Note", step * 120, 0, &reason);
+    editor->EndGesture();
+    const std::string edited = editor->Text();
+    for (int step = 0; step < 5; ++step)
+        ASSERT_TRUE(editor->Undo(&reason)) << step << ": " << reason;
+    EXPECT_EQ(editor->Text(), original);
+    EXPECT_FALSE(editor->Undo(&reason));
+    EXPECT_EQ(form->Get("Back", 1).AsLong(), 2) << "the rebuilt controls hold their properties";
+    for (int step = 0; step < 5; ++step)
+        ASSERT_TRUE(editor->Redo(&reason)) << step << ": " << reason;
+    EXPECT_EQ(editor->Text(), edited);
+    EXPECT_EQ(editor->Caption(), "Sala pompe");
+    EXPECT_FALSE(editor->Redo(&reason));
+}
+
+TEST_F(FormEditing, PastedControlsAreNamedAnewOneGridStepFurtherAtEachPaste)
+{
+    form->Put("Back", 1, {}, Variant::Long(9));
+    editor->Copy({"Back", "Note"});
+    std::string reason;
+    EXPECT_EQ(editor->Paste(&reason), (std::vector<std::string>{"Back1", "Note1"})) << reason;
+    EXPECT_EQ(editor->Paste(&reason), (std::vector<std::string>{"Back2", "Note2"})) << reason;
+    ExpectBox(editor->Box("Back1"), {240, 240, 1200, 900});
+    ExpectBox(editor->Box("Back2"), {360, 360, 1200, 900});
+    EXPECT_EQ(form->Get("Back2", 1).AsLong(), 9) << "as the copied control stood";
+    EXPECT_EQ(editor->Names().back(), "Note2") << "in front";
 }
 
 TEST_F(FormEditing, RemovedControlsGoWithTheirWindowsButNotTheDeclaredServer)
@@ -236,6 +301,39 @@ TEST_F(FormEditing, TwipsTheUserDidNotTouchAreWrittenAsTheFileGaveThem)
     EXPECT_NE(text.find("Top = 120\n"), std::string::npos) << text;
 }
 
+// A saved form reads as its file did: the file's lines in their order and
+// as written (a colour with the high bit set stays unsigned), a changed
+// value in its place, and no default the file left out.
+TEST_F(FormEditing, ASavedControlKeepsTheFilesLinesAndAddsNoDefaults)
+{
+    std::string reason;
+    ASSERT_TRUE(editor->Move("Back", 240, 240, &reason)) << reason;
+    form->Put("Back", 1, {}, Variant::Long(5));
+    const std::string text = editor->Text();
+    const std::string back = text.substr(text.find("    Begin Back"), text.find("    Begin Front") - text.find("    Begin Back"));
+    EXPECT_EQ(back, "    Begin Back Test.Dial\n"
+                    "        Left = 240\n"
+                    "        Top = 240\n"
+                    "        Width = 1200\n"
+                    "        Height = 900\n"
+                    "        Plc = 5\n"
+                    "        BackColor = 2147483663\n"
+                    "    End\n");
+}
+
+// Running the panel from the designer and coming back leaves the design as
+// it was: a value the panel changed while it ran is not saved.
+TEST_F(FormEditing, RunningThePanelLeavesTheDesignAsItWas)
+{
+    const std::string designed = editor->Text();
+    editor->StartPanel();
+    form->Put("Back", 1, {}, Variant::Long(336));  // as a live reading would
+    editor->StopPanel();
+    EXPECT_EQ(form->Get("Back", 1).AsLong(), 2);
+    EXPECT_EQ(editor->Text(), designed);
+    EXPECT_FALSE(editor->Modified());
+}
+
 // The designer on the screen: what the mouse and the keys do to the form.
 class FormDesigning : public FormEditing {
 protected:
@@ -251,12 +349,13 @@ protected:
         view.reset();
         FormEditing::TearDown();
     }
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QWidget* pane = view->Pane();
         QMouseEvent event(type, at, pane->mapToGlobal(at), button,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton),
-                          Qt::NoModifier);
+                          modifiers);
         QCoreApplication::sendEvent(pane, &event);
     }
     void Drag(QPoint from, QPoint to)
@@ -265,9 +364,9 @@ protected:
         Mouse(QEvent::MouseMove, to);
         Mouse(QEvent::MouseButtonRelease, to);
     }
-    void Key(int key)
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
         QCoreApplication::sendEvent(view->Pane(), &event);
     }
 
@@ -285,6 +384,43 @@ TEST_F(FormDesigning, AClickSelectsADragMovesOnTheGridAndDeleteRemoves)
     Key(Qt::Key_Delete);
     EXPECT_EQ(editor->Names(), (std::vector<std::string>{"Front", "Note"}));
     EXPECT_EQ(view->Selected(), "");
+}
+
+// Back lies at (7, 8) pixels, Front at (40, 40), 40 x 30.
+TEST_F(FormDesigning, ShiftClickSelectsSeveralThatMoveTogetherAsOneStep)
+{
+    Mouse(QEvent::MouseButtonPress, {20, 20});
+    Mouse(QEvent::MouseButtonRelease, {20, 20});
+    Mouse(QEvent::MouseButtonPress, {70, 60}, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(view->Selection(), (std::vector<std::string>{"Back", "Front"}));
+    Drag({20, 20}, {36, 28});
+    ExpectBox(editor->Box("Back"), {360, 240, 1200, 900});
+    ExpectBox(editor->Box("Front"), {840, 720, 600, 450});
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    ExpectBox(editor->Box("Back"), {100, 120, 1200, 900});
+    ExpectBox(editor->Box("Front"), {600, 600, 600, 450});
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    ExpectBox(editor->Box("Front"), {840, 720, 600, 450});
+}
+
+TEST_F(FormDesigning, TabStepsTheSelectionThroughTheControls)
+{
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(view->Selected(), "Back");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(view->Selected(), "Front");
+    Key(Qt::Key_Backtab);
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(view->Selected(), "Note") << "round from the first to the last";
+}
+
+TEST_F(FormDesigning, CtrlCAndCtrlVPasteTheSelectionSelected)
+{
+    view->Select("Front");
+    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(view->Selection(), (std::vector<std::string>{"Front1"}));
+    ExpectBox(editor->Box("Front1"), {720, 720, 600, 450});
 }
 
 TEST_F(FormDesigning, DraggingAHandleResizesOnTheGrid)
