@@ -58,6 +58,9 @@ public:
     virtual void SetRegisterBlock(int plc, int reg, const std::int32_t* values);
     virtual int PollNext();
     virtual void SendText(const char* text);
+    // The text, once it has left the port, then Close (not virtual: the
+    // table of virtual members above is what client libraries call).
+    void SendTextAndClose(const char* text);
     virtual char* ReadText();
     virtual int NextPlc();
     virtual void SwapLong(void* destination, const void* source);

@@ -136,6 +136,16 @@ void CComSer::SendText(const char* text)
     Complete(portHandle, started, &overlapped);
 }
 
+void CComSer::SendTextAndClose(const char* text)
+{
+    SendText(text);
+    // The text must be on the wire before the close purges what is unsent:
+    // a modem never told to hang up keeps the telephone line.
+    if (portHandle != INVALID_HANDLE_VALUE)
+        FlushFileBuffers(portHandle);
+    Close();
+}
+
 // Bytes beyond the buffer's room are taken off the line and dropped: once
 // the buffer is full the reply in it is decided on the same check, and
 // stale surplus would only spoil the next one.

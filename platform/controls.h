@@ -140,6 +140,7 @@ public:
     int InsertItem(int row, const std::string& text, int image = -1);
     bool SetItemText(int row, int column, const std::string& text);
     bool SetItemImage(int row, int image);
+    int GetItemImage(int row) const;  // -1: none, or no such row
     std::string GetItemText(int row, int column) const;
     int GetItemCount() const;
     bool DeleteItem(int row);

@@ -10,6 +10,7 @@
 #include "platform/variant.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,15 @@ public:
     COlePropertyPage(DialogTemplate dialogTemplate, std::string caption);
 
     const std::string& Caption() const { return caption_; }
+    // What a page says of itself for help: a line of text and the help file
+    // it names. Kept with the page; nothing shows it yet.
+    void SetHelpInfo(std::string docString, std::string helpFile)
+    {
+        docString_ = std::move(docString);
+        helpFile_ = std::move(helpFile);
+    }
+    const std::string& DocString() const { return docString_; }
+    const std::string& HelpFile() const { return helpFile_; }
     void SetObjects(std::vector<COleControl*> objects) { objects_ = std::move(objects); }
     const std::vector<COleControl*>& GetObjects() const { return objects_; }
 
@@ -52,8 +62,12 @@ private:
     bool PutQueued(const std::vector<Queued>& queued);
 
     std::string caption_;
+    std::string docString_, helpFile_;
     std::vector<COleControl*> objects_;
     std::vector<Queued> queued_;
+    // Each bound property's value as the page last loaded or put it: Apply
+    // puts only what differs, as a page puts what the user changed.
+    std::map<std::string, Variant> shown_;
     bool collecting_ = false;
     bool dirty_ = false;
     std::function<void(bool)> listener_;

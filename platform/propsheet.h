@@ -62,11 +62,9 @@ private:
 // Shows the control's sheet modally; answers IDOK, IDCANCEL, or -1 when it
 // could not be shown. Pages that cannot be made are left out and named on
 // standard error.
-// The colour page comes last, when the control does not list it: by default
-// only for a control with a colour property.
-enum class ColorPage { IfColored, Always };
-NIMBO_PLATFORM_API INT_PTR ShowPropertySheet(COleControl* control, HWND owner,
-                                             ColorPage colorPage = ColorPage::IfColored);
+// The colour page comes last, when the control does not list it, for a
+// control with a colour property.
+NIMBO_PLATFORM_API INT_PTR ShowPropertySheet(COleControl* control, HWND owner);
 
 // The standard colour page: which colour property, which colour, and how
 // it looks. It edits BackColor and ForeColor, those of them the first

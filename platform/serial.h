@@ -106,6 +106,8 @@ NIMBO_PLATFORM_API BOOL CloseHandle(HANDLE handle);
 NIMBO_PLATFORM_API BOOL SetCommMask(HANDLE handle, DWORD mask);
 NIMBO_PLATFORM_API BOOL SetupComm(HANDLE handle, DWORD inQueue, DWORD outQueue);
 NIMBO_PLATFORM_API BOOL PurgeComm(HANDLE handle, DWORD flags);
+// Returns once what was written has left the port (bounded; see serial.cpp).
+NIMBO_PLATFORM_API BOOL FlushFileBuffers(HANDLE handle);
 NIMBO_PLATFORM_API BOOL SetCommTimeouts(HANDLE handle, COMMTIMEOUTS* timeouts);
 NIMBO_PLATFORM_API BOOL BuildCommDCBA(LPCSTR definition, DCB* dcb);
 NIMBO_PLATFORM_API BOOL SetCommState(HANDLE handle, DCB* dcb);

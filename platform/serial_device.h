@@ -24,6 +24,8 @@ public:
     virtual DWORD Read(void* data, DWORD count) = 0;
     // Writes all bytes or gives up at the write timeout; returns how many went out.
     virtual DWORD Write(const void* data, DWORD count) = 0;
+    // Bytes written and not yet sent by the driver; 0 where nothing tells.
+    virtual DWORD Unsent() { return 0; }
     // True once the device has gone away under an open handle (unplugged, the
     // far end of a pseudo-terminal closed): the handle then drops it and opens
     // the same name again later.

@@ -20,4 +20,7 @@ namespace nimbo {
 NIMBO_PLATFORM_API void RecordInvalidations(bool on);
 NIMBO_PLATFORM_API std::vector<RECT> TakeInvalidations(HWND window);
 
+// The period a window's timer runs at, in milliseconds; 0 when it runs not.
+NIMBO_PLATFORM_API UINT TimerPeriod(HWND window, UINT_PTR id);
+
 }  // namespace nimbo

@@ -72,7 +72,7 @@ ldd "$root/usr/bin/nimbo-demo" | grep -q "libnimboplatform.so.1 => $root/" \
 sim=$!
 for _ in $(seq 50); do [ -e "$NIMBO_DEVICES/COM1" ] && break; sleep 0.1; done
 [ -e "$NIMBO_DEVICES/COM1" ] || fail "the installed simulator did not start: $(cat "$work/sim.out")"
-"$root/usr/bin/nimbo-demo" --screenshot "$work/demo.png" --after 1000 > "$work/demo.out" 2>&1 \
+"$root/usr/bin/nimbo-demo" --screenshot "$work/demo.png" --after 2000 > "$work/demo.out" 2>&1 \
   || fail "the installed demonstration panel failed: $(cat "$work/demo.out")"
 kill $sim; wait $sim 2>/dev/null || true; sim=
 [ -s "$work/demo.png" ] || fail "the installed demonstration panel saved no picture"

@@ -1,7 +1,6 @@
 // Construction, the automation interface's setters and persistence of the server.
 #include "server/nimbo_ctrl.h"
 
-#include "platform/propsheet.h"
 #include "platform/registry.h"
 #include "server/nimbo_resources.h"
 
@@ -32,13 +31,6 @@ CNimboCtrl::~CNimboCtrl()
 }
 
 BOOL CNimboCtrl::OnSetExtent(const SIZE&) { return FALSE; }
-
-// The sheet ends with the standard colour page, as a container shows it,
-// although the server has no colour of its own to edit there.
-BOOL CNimboCtrl::OnProperties(HWND parent)
-{
-    return nimbo::ShowPropertySheet(this, parent, nimbo::ColorPage::Always) >= 0 ? TRUE : FALSE;
-}
 
 void CNimboCtrl::SetCom(std::int32_t value)
 {

@@ -29,7 +29,6 @@ public:
     void OnDraw(CDC* dc, const RECT& bounds, const RECT& invalid) override;
     void DoPropExchange(CPropExchange* px) override;
     BOOL OnSetExtent(const SIZE& size) override;
-    BOOL OnProperties(HWND parent) override;
     void OnTimer(UINT_PTR id) override;
     void OnLButtonDblClk(UINT flags, POINT point) override;
 

@@ -11,7 +11,7 @@ void CNimboCtrl::SetGo(BOOL value)
 {
     if (goValue == 1) {
         if (modemEnabled == 1)
-            comSer.SendText(modemDisconnect.c_str());
+            comSer.SendTextAndClose(modemDisconnect.c_str());
         comSer.Close();
         scanning = 0;
     }
@@ -28,7 +28,7 @@ void CNimboCtrl::StopLink()
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
     if (modemEnabled == 1)
-        comSer.SendText(modemDisconnect.c_str());
+        comSer.SendTextAndClose(modemDisconnect.c_str());
     comSer.Close();
     scanning = 0;
     BroadcastOffline();

@@ -19,6 +19,7 @@ constexpr int kPasswordMax = 32;
 CNimboPropPage::CNimboPropPage()
     : COlePropertyPage(NimboDialogResources(), IDD_PROPPAGE_NIMBO, IDS_NIMBO_PPG_CAPTION)
 {
+    SetHelpInfo("Names to appear in the control", "NIMBO.HLP");
     nimbo::ObjectCreated();
 }
 

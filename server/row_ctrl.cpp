@@ -117,6 +117,8 @@ void CRowCtrl::EditCell()
     cell.right = cell.left + GetColumnWidth(editColumn) + 1;
     if (!cellEdit.Create(m_hWnd, cell, ID_ROW_COMMIT, ""))
         return;
+    editorRow = selectedRow;
+    editorColumn = editColumn;
     cellEdit.SetCentered(true);
     char text[16];
     std::snprintf(text, sizeof text, "%ld", static_cast<long>(tables[editColumn][selectedRow]));
@@ -193,8 +195,8 @@ void CRowCtrl::Commit()
     if (!EditorOpen())
         return;
     const std::string typed = cellEdit.GetText();
-    const int row = selectedRow;
-    const int column = editColumn;
+    const int row = editorRow;
+    const int column = editorColumn;
     CloseEditor();
     if (!RowValid(row) || column < 0 || column > 2 || !tables[column])
         return;

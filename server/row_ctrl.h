@@ -44,6 +44,10 @@ public:
     CImageList images;
     int selectedRow = -1;
     int editColumn = -1;  // 0 Enable, 1 AddrStart, 2 AddrStop
+    // The cell the open editor was opened on: what it stores belongs there,
+    // whatever row or column a later click made current.
+    int editorRow = -1;
+    int editorColumn = -1;
 
 private:
     void OnLeftButton(LPARAM at);

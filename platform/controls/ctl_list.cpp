@@ -278,6 +278,14 @@ bool CListCtrl::SetItemImage(int row, int image)
     return true;
 }
 
+int CListCtrl::GetItemImage(int row) const
+{
+    auto* list = Native<ReportList>(m_hWnd);
+    const QTreeWidgetItem* item = list ? list->Row(row) : nullptr;
+    const QVariant image = item ? item->data(0, kImageRole) : QVariant();
+    return image.isValid() ? image.toInt() : -1;
+}
+
 std::string CListCtrl::GetItemText(int row, int column) const
 {
     auto* list = Native<ReportList>(m_hWnd);

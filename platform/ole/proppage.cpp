@@ -61,8 +61,11 @@ void COlePropertyPage::ExchangeProperty(CDataExchange* pDX, const std::string& p
 {
     if (!pDX->m_bSaveAndValidate) {
         Variant current;
-        if (load && GetObjectProperty(property, &current))
+        if (load && GetObjectProperty(property, &current)) {
             load(current);
+            if (value)
+                shown_[property] = value();
+        }
     } else if (collecting_) {
         queued_.push_back(Queued{property, std::move(value)});
     }
@@ -89,6 +92,8 @@ bool COlePropertyPage::PutQueued(const std::vector<Queued>& queued)
 {
     for (const Queued& q : queued) {
         const Variant value = q.value();
+        if (const auto shown = shown_.find(q.property); shown != shown_.end() && shown->second == value)
+            continue;
         for (COleControl* object : objects_) {
             const DispEntry* entry = object ? object->Dispatch().Find(q.property) : nullptr;
             if (!entry)
@@ -99,6 +104,7 @@ bool COlePropertyPage::PutQueued(const std::vector<Queued>& queued)
                 return false;
             }
         }
+        shown_[q.property] = value;
     }
     return true;
 }

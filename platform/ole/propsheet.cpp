@@ -187,7 +187,7 @@ BOOL nimbo::CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
     return CDialog::OnCommand(wParam, lParam);
 }
 
-INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner, ColorPage colorPage)
+INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner)
 {
     if (!control)
         return -1;
@@ -201,7 +201,7 @@ INT_PTR nimbo::ShowPropertySheet(COleControl* control, HWND owner, ColorPage col
         else
             std::fprintf(stderr, "property page %s left out: %s\n", name.c_str(), error.c_str());
     }
-    if (!colorListed && (colorPage == ColorPage::Always || HasColorProperty(*control)))
+    if (!colorListed && HasColorProperty(*control))
         sheet.AddPage(CreatePropertyPage(kStockColorPageClsid, nullptr));
     if (sheet.GetPageCount() == 0)
         return -1;

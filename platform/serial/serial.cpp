@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/serial_device.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -43,6 +44,9 @@ struct Port {
     std::optional<DCB> settings;
     std::optional<DWORD> writeTimeout;
     DWORD lastAttempt = 0;  // tick of the loss or of the last try to reopen
+    // The last write, for FlushFileBuffers: when and how many bytes.
+    DWORD lastWriteTick = 0;
+    DWORD lastWriteBytes = 0;
 };
 
 // Handles are small numbers in a table of their own, so a stale or forged
@@ -316,6 +320,8 @@ BOOL WriteFile(HANDLE handle, const void* data, DWORD count, DWORD* written, OVE
         return FALSE;
     nimbo::SerialDevice* device = Live(*port);
     DWORD sent = device ? device->Write(data, count) : count;
+    port->lastWriteTick = GetTickCount();
+    port->lastWriteBytes = sent;
     if (DropIfLost(*port))
         sent = count;
     if (written)
@@ -326,6 +332,36 @@ BOOL WriteFile(HANDLE handle, const void* data, DWORD count, DWORD* written, OVE
         lastError = ERROR_TIMEOUT;
         return FALSE;
     }
+    return Done();
+}
+
+// Waits until what was written has left: the driver's queue empty and the
+// last write's own time on the wire (10 bits a byte) gone by, for the
+// bytes a UART still holds and for a pseudo-terminal, whose far end takes
+// them a moment later. A purge or a close before that would drop them.
+// Never longer than that time and a small margin, so that a line that does
+// not move (a handshake that holds the output) cannot stall the caller.
+BOOL FlushFileBuffers(HANDLE handle)
+{
+    constexpr DWORD kMarginMs = 50;
+    Port* port = Lookup(handle);
+    if (!port)
+        return FALSE;
+    nimbo::SerialDevice* device = Live(*port);
+    if (!device)
+        return Done();
+    const DWORD baud = port->settings && port->settings->BaudRate > 0 ? port->settings->BaudRate : 9600;
+    const auto wire = static_cast<DWORD>((std::uint64_t{port->lastWriteBytes} * 10 * 1000 + baud - 1) / baud + 1);
+    const DWORD start = GetTickCount();
+    const DWORD sinceWrite = start - port->lastWriteTick;
+    const DWORD onTheWire = wire > sinceWrite ? wire - sinceWrite : 0;
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if ((elapsed >= onTheWire && device->Unsent() == 0) || elapsed >= onTheWire + kMarginMs || device->Lost())
+            break;
+        Sleep(1);
+    }
+    DropIfLost(*port);
     return Done();
 }
 

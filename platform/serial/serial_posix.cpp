@@ -175,6 +175,14 @@ public:
         return total;
     }
 
+    DWORD Unsent() override
+    {
+        int queued = 0;
+        if (ioctl(fd_, TIOCOUTQ, &queued) != 0)
+            return 0;
+        return queued > 0 ? static_cast<DWORD>(queued) : 0;
+    }
+
     bool Lost() const override { return lost_; }
 
 private:

@@ -141,6 +141,7 @@ BOOL DestroyWindow(HWND window)
         for (const auto& timer : record->timers)
             widget->killTimer(timer.second);
     record->timers.clear();
+    record->timerPeriods.clear();
     if (record->modalLoop && !record->modalEnded)
         record->modalLoop->exit(-1);
     CWnd* wnd = record->wnd;

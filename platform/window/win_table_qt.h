@@ -28,6 +28,7 @@ struct WindowRecord {
     std::string text;
     LONG_PTR userData = 0;
     std::map<UINT_PTR, int> timers;  // the window's timer id -> Qt's
+    std::map<UINT_PTR, UINT> timerPeriods;  // the window's timer id -> its period, ms
 
     // What InvalidateRect asked for and the next paint has not done yet.
     bool updatePending = false;

@@ -2,6 +2,8 @@
 // event loop runs.
 #include "platform/window/win_table_qt.h"
 
+#include "platform/test_support.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -28,6 +30,7 @@ UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT milliseconds, void*)
     if (qtId == 0)
         return 0;
     record->timers[id] = qtId;
+    record->timerPeriods[id] = period;
     return id != 0 ? id : 1;
 }
 
@@ -42,5 +45,15 @@ BOOL KillTimer(HWND window, UINT_PTR id)
     if (record->widget)
         record->widget->killTimer(it->second);
     record->timers.erase(it);
+    record->timerPeriods.erase(id);
     return TRUE;
+}
+
+UINT nimbo::TimerPeriod(HWND window, UINT_PTR id)
+{
+    const WindowRecord* record = Find(window);
+    if (!record)
+        return 0;
+    const auto it = record->timerPeriods.find(id);
+    return it == record->timerPeriods.end() ? 0 : it->second;
 }

@@ -1,5 +1,6 @@
 // Dialing through an AT modem before the scan takes over.
 #include "server/server_dialogs.h"
+#include "platform/test_support.h"
 #include "server/tests/server_fixture.h"
 
 #include <string>
@@ -22,7 +23,9 @@ protected:
                     out.insert(out.end(), reply.bytes.begin(), reply.bytes.end());
                 return out;
             }
-            std::string answer = text.rfind("ATD", 0) == 0 ? dialAnswer : text.rfind("AT", 0) == 0 ? "OK\r\n" : "";
+            std::string answer = text.rfind("ATD", 0) == 0 ? dialAnswer
+                                 : text.rfind("AT", 0) == 0 ? (echoOnly ? text : okAnswer)
+                                                            : "";
             connected = answer.find("CONNECT ") != std::string::npos;
             return std::vector<BYTE>(answer.begin(), answer.end());
         };
@@ -37,6 +40,8 @@ protected:
 
     std::vector<std::string> sent;
     std::string dialAnswer = "CONNECT 9600\r\n";
+    std::string okAnswer = "OK\r\n";
+    bool echoOnly = false;  // the modem echoes a command and answers nothing
     bool connected = false;
 };
 
@@ -86,6 +91,55 @@ TEST_P(ConnectTest, OnlyConnectWithABlankCompletesDialing)
 INSTANTIATE_TEST_SUITE_P(Answers, ConnectTest,
                          ::testing::Values(ConnectCase{"CONNECT 9600\r\n", true}, ConnectCase{"CONNECT\r\n", false},
                                            ConnectCase{"NO CARRIER\r\n", false}, ConnectCase{"", false}));
+
+// The answer is searched for in what arrived, whatever it is: an echoed
+// command holding "OK" counts.
+TEST_F(ModemTest, OkInsideAnEchoedCommandCountsAsTheAnswer)
+{
+    echoOnly = true;
+    Put(DISPID_NIMBO_MODEMTEST, Variant::String("AT+COOKIE"));
+    Put(DISPID_NIMBO_GO, Variant::Bool(true));
+    DialTick();
+    EXPECT_EQ(server->modemStage, 2);
+    DialTick();
+    EXPECT_EQ(server->modemStage, 2) << "the init string's echo holds no OK";
+}
+
+// Each tick searches what arrived during it alone.
+TEST_F(ModemTest, AnAnswerSplitAcrossTwoTicksIsNotRecognised)
+{
+    okAnswer = "O";
+    Put(DISPID_NIMBO_GO, Variant::Bool(true));
+    DialTick();
+    line->Deliver({'K', '\r', '\n'});
+    DialTick();
+    EXPECT_EQ(server->modemStage, 1);
+    EXPECT_EQ(sent.size(), 1u);
+}
+
+// The log keeps the newest answer and at most 254 characters before it.
+TEST_F(ModemTest, TheLogKeepsAtMost254CharactersUnderTheNewestAnswer)
+{
+    okAnswer = "";
+    Put(DISPID_NIMBO_GO, Variant::Bool(true));
+    const std::string noise(100, 'x');
+    for (int tick = 0; tick < 5; ++tick) {
+        line->Deliver(std::vector<BYTE>(noise.begin(), noise.end()));
+        DialTick();
+    }
+    EXPECT_EQ(Log().size(), noise.size() + 254);
+    EXPECT_EQ(Log().substr(0, noise.size()), noise);
+}
+
+// The timer's period set while dialing takes the dialing ticks at once.
+TEST_F(ModemTest, InternalTimerSetWhileDialingRestartsTheTickAtThatPeriod)
+{
+    Put(DISPID_NIMBO_GO, Variant::Bool(true));
+    EXPECT_EQ(nimbo::TimerPeriod(server->m_hWnd, kScanTimer), 1000u);
+    Put(DISPID_NIMBO_INTERNALTIMER, Variant::Long(40));
+    EXPECT_EQ(nimbo::TimerPeriod(server->m_hWnd, kScanTimer), 40u);
+    EXPECT_EQ(server->scanning, 0) << "still dialing";
+}
 
 TEST_F(ModemTest, AnEmptyNumberSendsOnlyTheLineEnd)
 {

@@ -44,10 +44,12 @@ protected:
     }
 };
 
-TEST_F(PagesTest, TheSheetShowsTheGeneralModemAndColourPages)
+TEST_F(PagesTest, TheSheetShowsTheGeneralAndModemPagesAlone)
 {
     WithSheet([](nimbo::CPropertySheet& sheet) {
-        ASSERT_EQ(sheet.PageTitles().size(), 3u);
+        ASSERT_EQ(sheet.PageTitles().size(), 2u) << "the server has no colour to set";
+        EXPECT_EQ(General(sheet).DocString(), "Names to appear in the control");
+        EXPECT_EQ(General(sheet).HelpFile(), "NIMBO.HLP");
         EXPECT_EQ(sheet.PageTitles()[0], "General");
         EXPECT_EQ(sheet.PageTitles()[1], "Modem");
     });
@@ -87,6 +89,40 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{IDC_PAGE_SPEED, "57600", true, DISPID_NIMBO_SPEED, 57600},
                       FieldCase{IDC_PAGE_TICK, "5", true, DISPID_NIMBO_INTERNALTIMER, 100},
                       FieldCase{IDC_PAGE_TICK, "100001", false, DISPID_NIMBO_INTERNALTIMER, 100}));
+
+// Apply puts what the user changed, nothing else: with no edit no setter
+// runs (the timer's would turn a dialing tick into the scan period).
+TEST_F(PagesTest, ApplyingWithNoEditPutsNothing)
+{
+    Put(DISPID_NIMBO_INTERNALTIMER, Variant::Long(40));
+    server->SetModifiedFlag(FALSE);
+    WithSheet([&](nimbo::CPropertySheet& sheet) {
+        sheet.SetActivePage(1);
+        EXPECT_TRUE(sheet.Apply());
+        EXPECT_FALSE(server->IsModified());
+        General(sheet).SetDlgItemText(IDC_PAGE_TICK, "50");
+        EXPECT_TRUE(sheet.Apply());
+        EXPECT_TRUE(server->IsModified()) << "what changed is put";
+    });
+    EXPECT_EQ(Get(DISPID_NIMBO_INTERNALTIMER).AsLong(), 50);
+}
+
+// A general page that finds no port object's address shows no table.
+TEST_F(PagesTest, WithoutThePortObjectsAddressThePageShowsNoTable)
+{
+    nimbo::CPropertySheet sheet("Alone", {});
+    sheet.AddPage(std::make_unique<CNimboPropPage>());
+    bool shown = false;
+    nimbo::SetDialogDriver([&](CDialog& dialog) {
+        CNimboPropPage& page = General(sheet);
+        shown = IsWindow(page.m_hWnd) != FALSE;
+        EXPECT_EQ(page.comSer, nullptr);
+        EXPECT_FALSE(IsWindow(page.rowList.m_hWnd));
+        dialog.EndDialog(IDCANCEL);
+    });
+    sheet.DoModal(0);
+    EXPECT_TRUE(shown);
+}
 
 TEST_F(PagesTest, APasswordOfThirtyThreeCharactersIsRefusedByThePageOnly)
 {

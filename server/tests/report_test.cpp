@@ -2,6 +2,7 @@
 // live PLC state and the registered clients.
 #include "platform/menu.h"
 #include "platform/scripting.h"
+#include "platform/test_support.h"
 #include "server/server_dialogs.h"
 #include "server/tests/server_fixture.h"
 
@@ -21,13 +22,13 @@ protected:
 
     // Double-clicks the server; a password request is answered with typed,
     // the report window (if it opens) is handed to act, then closed.
-    void OpenReport(const std::string& typed, const std::function<void(CReportDialog&)>& act)
+    void OpenReport(const std::string& typed, const std::function<void(CReportDialog&)>& act, bool cancel = false)
     {
         nimbo::SetDialogDriver([&](CDialog& dialog) {
             if (auto* request = dynamic_cast<CPasswordDialog*>(&dialog)) {
                 timerDuringRequest = KillTimer(server->m_hWnd, kScanTimer) != FALSE;
                 request->SetDlgItemText(IDC_PASSWORD_TEXT, typed);
-                request->OnOK();
+                cancel ? request->OnCancel() : request->OnOK();
             } else if (auto* report = dynamic_cast<CReportDialog*>(&dialog)) {
                 reportOpened = true;
                 act(*report);
@@ -71,6 +72,7 @@ protected:
 struct PasswordCase {
     const char* typed;
     bool opens;
+    bool cancel = false;  // the request is cancelled, not answered
 };
 void PrintTo(const PasswordCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
 
@@ -81,16 +83,18 @@ TEST_P(PasswordTest, TheScanWaitsDuringTheRequestAndRunsAgainAfterIt)
     stations.Add(1);
     Enable(1, 0, 15);
     Put(DISPID_NIMBO_PASSWORD, Variant::String("segreto"));
+    Put(DISPID_NIMBO_INTERNALTIMER, Variant::Long(40));
     Put(DISPID_NIMBO_GO, Variant::Bool(true));
-    OpenReport(GetParam().typed, [](CReportDialog&) {});
+    OpenReport(GetParam().typed, [](CReportDialog&) {}, GetParam().cancel);
     EXPECT_FALSE(timerDuringRequest);
     EXPECT_EQ(reportOpened, GetParam().opens);
-    EXPECT_TRUE(KillTimer(server->m_hWnd, kScanTimer)) << "the scan timer runs again";
+    EXPECT_EQ(nimbo::TimerPeriod(server->m_hWnd, kScanTimer), 40u) << "the scan runs again at its own period";
 }
 
 INSTANTIATE_TEST_SUITE_P(Typed, PasswordTest,
                          ::testing::Values(PasswordCase{"segreto", true}, PasswordCase{"segret", false},
-                                           PasswordCase{"", false}, PasswordCase{"segreto ", false}));
+                                           PasswordCase{"", false}, PasswordCase{"segreto ", false},
+                                           PasswordCase{"segreto", false, true}));
 
 TEST_F(ReportTest, ACellTakesTheLeadingIntegerAndShowsTheTextAsTyped)
 {
@@ -146,6 +150,43 @@ TEST_F(ReportTest, TheFirstColumnSelectsOnlyByTheRightButton)
     });
 }
 
+// A right click on another row makes that row current, but "Chiudi" stores
+// the typed text where the editor was opened.
+TEST_F(ReportTest, ChiudiStoresIntoTheCellTheEditorWasOpenedOn)
+{
+    OpenReport([&](CReportDialog& report) {
+        CRowCtrl& list = report.setupList;
+        Click(list, 2, 2);
+        ASSERT_TRUE(list.EditorOpen());
+        list.cellEdit.SetText("300");
+        ChooseFromMenu(list, 5, 0, "Chiudi");
+        EXPECT_EQ(list.selectedRow, 5);
+        EXPECT_EQ(server->comSer.plcStart[2], 300);
+        EXPECT_EQ(list.GetItemText(2, 2), "300");
+        EXPECT_EQ(server->comSer.plcEnabled[5] | server->comSer.plcStart[5], 0) << "row 5 untouched";
+    });
+}
+
+// A click right of the last column edits AddrStop; "Reset" before any row
+// was selected touches no row.
+TEST_F(ReportTest, AClickPastTheLastColumnEditsAddrStopAndResetNeedsARow)
+{
+    server->comSer.plcEnabled[0] = 1;
+    server->comSer.plcStop[3] = 77;
+    OpenReport([&](CReportDialog& report) {
+        CRowCtrl& list = report.setupList;
+        SendMessageA(list.m_hWnd, WM_COMMAND, ID_ROW_RESET, 0);
+        EXPECT_EQ(server->comSer.plcEnabled[0], 1) << "no row selected yet";
+        RECT cell{};
+        ASSERT_TRUE(list.GetSubItemRect(3, 3, &cell));
+        SendMessageA(list.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.right + 4, (cell.top + cell.bottom) / 2));
+        nimbo::RunEventLoop(0);
+        ASSERT_TRUE(list.EditorOpen());
+        EXPECT_EQ(list.editorColumn, 2);
+        EXPECT_EQ(list.cellEdit.GetText(), "77");
+    });
+}
+
 TEST_F(ReportTest, DefaultAndResetAllWriteTheTablesAtOnce)
 {
     server->comSer.plcStart[0] = 300;
@@ -181,6 +222,8 @@ TEST_F(ReportTest, TheStatusViewShowsPolledPlcsAndFollowsTheScanOnlyWhileShown)
         EXPECT_EQ(list.GetItemText(0, 2), "42 ms");
         EXPECT_EQ(list.GetItemText(0, 3), "10:20:30");
         EXPECT_EQ(list.GetItemText(1, 1), "") << "only an entry of exactly 1 is polled";
+        EXPECT_EQ(list.GetItemImage(1), 0) << "a non-zero entry shows the PLC's picture";
+        EXPECT_EQ(list.GetItemImage(2), 1);
 
         port.plcStatus[0] = 0;
         report.PostRefresh(0);

@@ -186,11 +186,23 @@ TEST_F(DlgPages, ObjectsWithoutThePropertyAreSkipped)
     Gauge plain{"c", &log, false};
     page.SetObjects({&first, &plain});
     page.SetDlgItemText(kLabel, "Silo");
+    page.SetDlgItemText(kLimit, "41");
     ASSERT_TRUE(Apply());
     EXPECT_EQ(std::count(log.begin(), log.end(), "a.Label=Silo"), 1);
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& s) { return s.rfind("c.Label", 0) == 0; }),
               0);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "c.Limit=40"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "c.Limit=41"), 1);
+}
+
+// What the user left as the page showed it is not put again.
+TEST_F(DlgPages, OnlyChangedPropertiesArePut)
+{
+    page.SetDlgItemText(kLabel, "Silo");
+    ASSERT_TRUE(Apply());
+    EXPECT_EQ(log, (std::vector<std::string>{"a.Label=Silo", "b.Label=Silo"}));
+    log.clear();
+    ASSERT_TRUE(Apply());
+    EXPECT_TRUE(log.empty()) << "applied once, the value is the page's own again";
 }
 
 TEST_F(DlgPages, RefusedPutIsReportedAndStops)

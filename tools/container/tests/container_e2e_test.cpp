@@ -365,5 +365,44 @@ quit
     EXPECT_EQ(heard[2], "ATDT0521");
 }
 
+// The server's library registers its own two pages: the sheet of a server
+// made through the store has the general page and the modem page, no more.
+TEST_F(ContainerTest, TheServersLibraryBringsItsTwoPages)
+{
+    std::vector<std::string> out, errors;
+    EXPECT_EQ(RunScript(R"(create s NIMBO.NimboCtrl.1
+verb s Properties
+dialog page 1
+dialog get 212
+dialog page 2
+dialog cancel
+quit
+)",
+                        &out, "", &errors),
+              1);
+    EXPECT_EQ(out, (std::vector<std::string>{"AT++"}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"error: 5: the sheet has no page 2"}));
+}
+
+// Each stop hangs the modem up: the disconnect text reaches the line
+// before the port is closed, every time.
+TEST_F(ContainerTest, EveryStopPutsTheDisconnectTextOnTheLine)
+{
+    modem = std::make_unique<plcsim::AtModem>(stations, 9600, plcsim::ModemFaults{});
+    server = std::make_unique<plcsim::PtyServer>(stations, 13, folder, modem.get());
+    server->Start();
+    std::string script = "create s NIMBO.NimboCtrl.1\nput s COM 13\nput s Modem true\nput s PlcEnabled1 1\n";
+    for (int stop = 0; stop < 5; ++stop)
+        // Time for the modem to take the test string on its own first: the
+        // escape only counts when it arrives alone.
+        script += "put s Go true\nwait 400\nput s Go false\nwait 200\n";
+    std::vector<std::string> out;
+    EXPECT_EQ(RunScript(script + "quit\n", &out), 0);
+    int hangUps = 0;
+    for (const auto& e : stations.Log().Entries())
+        hangUps += e.kind == plcsim::RequestKind::ModemCommand && e.text == "AT++";
+    EXPECT_EQ(hangUps, 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(Modem, DialingTest,
                          ::testing::Values(DialCase{false, "4321"}, DialCase{true, "0"}));
