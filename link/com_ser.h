@@ -29,6 +29,20 @@ enum LinkDrop : std::int32_t {
     LINK_DROP_FRAME_INCOMPLETE = 7,        // a reply frame found before all its bytes arrived
 };
 
+// What ReceiveStep (and PollNext) answer; an int on the binary interface.
+enum ReceiveResult : int {
+    RECEIVE_GOING_ON = 0,       // the pass goes on (a block applied and the next asked, or bytes went away)
+    RECEIVE_PASS_CLOSED = 1,    // the PLC's whole range was read: a completed pass
+    RECEIVE_NO_COMPLETE_REPLY = 2,  // the awaited reply is not complete (yet), or the stall limit was hit
+};
+
+// A PLC's entry in plcStatus, as the scan leaves it and the report shows it.
+enum PlcState : std::int32_t {
+    PLC_DEAD = 0,    // did not answer: "Dead"
+    PLC_OK = 1,      // its last pass completed: "Ok"
+    PLC_IN_USE = 2,  // its pass is under way: "in use"
+};
+
 class NIMBO_LINK_API CComSer : public CObject {
     DECLARE_DYNCREATE(CComSer)
 

@@ -132,7 +132,7 @@ int CComSer::PollNext()
         lastDrop = LINK_DROP_NO_PLC_ENABLED;
         return 0;
     }
-    int closed = 0;
+    int closed = RECEIVE_GOING_ON;
     // Register numbers travel as 16 bits: a pass ends where the line's
     // numbers end, rather than ask for register 65536 as register 0 and
     // have the reply written over cells that are not this PLC's.
@@ -140,11 +140,11 @@ int CComSer::PollNext()
         nextRegister = rangeFirst;
         if (HasStatusEntry(currentPlc)) {
             int i = currentPlc - 1;
-            plcStatus[i] = 1;
+            plcStatus[i] = PLC_OK;
             plcScanTime[i] = GetTickCount() - passStart;
             plcLastSeen[i] = PackedLocalTime();
         }
-        closed = 1;
+        closed = RECEIVE_PASS_CLOSED;
     }
     // A range that starts past the line's numbers has nothing to ask: the
     // PLC counts as not answering.
@@ -168,7 +168,7 @@ int CComSer::NextPlc()
         lastDrop = LINK_DROP_NO_PLC_ENABLED;
         return 0;
     }
-    plcStatus[p - 1] = 2;
+    plcStatus[p - 1] = PLC_IN_USE;
     passStart = GetTickCount();
     return PollNext();
 }
@@ -188,7 +188,7 @@ int CComSer::ReceiveStep()
     if (waiting == 0) {
         waiting = 1;
         lastCount = rxCount;
-        return 2;
+        return RECEIVE_NO_COMPLETE_REPLY;
     }
     if (rxCount == lastCount) {
         stallCount += 1;
@@ -198,14 +198,14 @@ int CComSer::ReceiveStep()
             rxCount = 0;
             stallCount = 0;
             if (HasStatusEntry(currentPlc))
-                plcStatus[currentPlc - 1] = 0;
+                plcStatus[currentPlc - 1] = PLC_DEAD;
         }
-        return 2;
+        return RECEIVE_NO_COMPLETE_REPLY;
     }
     if (lastCount > rxCount)
-        return 0;
+        return RECEIVE_GOING_ON;
     lastCount = rxCount;
-    return 2;
+    return RECEIVE_NO_COMPLETE_REPLY;
 }
 
 void CComSer::CheckReply()

@@ -117,7 +117,6 @@ private:
     // The form as Save would write it now, before it is text.
     form::FormDesign Design() const;
     form::Placed* Find(const std::string& name, std::string* reason) const;
-    form::ControlDesign& DesignOf(const form::Placed& placed) const;
     bool Restack(const std::string& name, bool front, std::string* reason);
 
     Form& form_;

@@ -2,6 +2,8 @@
 // The settings, the PLC tables and the modem's texts are tables of data.
 #include "server/nimbo_ctrl.h"
 
+#include "platform/panel_members.h"
+
 #include <cstdio>
 
 namespace {
@@ -78,9 +80,9 @@ void CNimboCtrl::BuildDispatch()
 
 void CNimboCtrl::DispatchSettings()
 {
-    DispProperty(DISPID_NIMBO_ADDCLIENT, "AddClient", VT_I4, nullptr,
+    DispProperty(DISPID_NIMBO_ADDCLIENT, nimbo::members::kAddClient, VT_I4, nullptr,
                  [this](const Variant& v) { AddClient(static_cast<HWND>(v.AsLong())); });
-    DispProperty(DISPID_NIMBO_REMOVECLIENT, "RemoveClient", VT_I4, nullptr,
+    DispProperty(DISPID_NIMBO_REMOVECLIENT, nimbo::members::kRemoveClient, VT_I4, nullptr,
                  [this](const Variant& v) { RemoveClient(static_cast<HWND>(v.AsLong())); });
     static constexpr LongSetting kSettings[] = {
         {DISPID_NIMBO_COM, "COM", &CComSer::portNumber, &CNimboCtrl::SetCom},
@@ -95,7 +97,7 @@ void CNimboCtrl::DispatchSettings()
     }
     DispProperty(DISPID_NIMBO_PASSWORD, "Password", VT_BSTR, [this] { return Variant::String(password); },
                  [this](const Variant& v) { SetPassword(v.AsString()); });
-    DispProperty(DISPID_NIMBO_GO, "Go", VT_BOOL, [this] { return Variant::Bool(goValue != 0); },
+    DispProperty(DISPID_NIMBO_GO, nimbo::members::kGo, VT_BOOL, [this] { return Variant::Bool(goValue != 0); },
                  [this](const Variant& v) { SetGo(v.AsBool() ? TRUE : FALSE); });
 }
 

@@ -2,13 +2,6 @@
 // PLC's pass has closed, move on when a PLC did not answer in time.
 #include "server/nimbo_ctrl.h"
 
-// What a receive step tells; 0, a reply applied and the pass going on,
-// needs nothing here.
-namespace {
-constexpr int kPassClosed = 1;
-constexpr int kNoCompleteReply = 2;
-}  // namespace
-
 void CNimboCtrl::OnTimer(UINT_PTR)
 {
     if (scanning == 1)
@@ -28,18 +21,18 @@ void CNimboCtrl::ScanTick()
     // for PLC 0 and nothing goes to station 0.
     bool plcSelected = plc >= 1 && plc <= CComSer::kPlcCount;
 
-    if (r == kPassClosed && plcSelected) {
+    if (r == RECEIVE_PASS_CLOSED && plcSelected) {
         iconFrame = 10;
         BroadcastData();
         if (reportDialog.Exists())
             reportDialog.PostRefresh(plc - 1);
         FireEvent(DISPID_NIMBO_ONPLC, {Variant::Long(plc)});
         comSer.NextPlc();
-    } else if (r == kNoCompleteReply) {
+    } else if (r == RECEIVE_NO_COMPLETE_REPLY) {
         if (plcSelected) {
             if (reportDialog.Exists())
                 reportDialog.PostRefresh(plc - 1);
-            comSer.plcStatus[plc - 1] = 0;
+            comSer.plcStatus[plc - 1] = PLC_DEAD;
         }
         comSer.NextPlc();
     }

@@ -1,6 +1,7 @@
 // The state of every PLC, refreshed row by row by the scan while it shows.
 #include "server/row_ctrl.h"
 
+#include "link/com_ser.h"
 #include "server/nimbo_resources.h"
 
 #include <cstdio>
@@ -8,11 +9,11 @@
 std::string StatusText(std::int32_t status)
 {
     switch (status) {
-    case 1:
+    case PLC_OK:
         return "Ok";
-    case 0:
+    case PLC_DEAD:
         return "Dead";
-    case 2:
+    case PLC_IN_USE:
         return "in use";
     default:
         return "???";

@@ -1,5 +1,6 @@
 #include "clients/common/client_ctrl.h"
 
+#include "platform/panel_members.h"
 #include "platform/registry.h"
 
 namespace {
@@ -16,7 +17,7 @@ CClientCtrl::CClientCtrl(DISPID alignDispId)
                  [this](const Variant& v) { SetReg(v.AsLong()); });
     DispProperty(DISPID_CLIENT_BIT, "Bit", VT_I4, [this] { return Variant::Long(Bit); },
                  [this](const Variant& v) { SetBit(v.AsLong()); });
-    DispProperty(DISPID_CLIENT_CLIENT, "Client", VT_I4,
+    DispProperty(DISPID_CLIENT_CLIENT, nimbo::members::kClient, VT_I4,
                  [this] { return Variant::Long(static_cast<std::int32_t>(m_hWnd)); }, nullptr);
     DispProperty(alignDispId, "Align", VT_I4, [this] { return Variant::Long(Align); },
                  [this](const Variant& v) { SetAlign(v.AsLong()); });

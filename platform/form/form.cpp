@@ -160,7 +160,7 @@ namespace nimbo::form {
 Placed* FormState::Find(const std::string& name)
 {
     for (Placed& p : placed)
-        if (SameName(p.design->name, name))
+        if (SameName(p.design.name, name))
             return &p;
     return nullptr;
 }
@@ -238,16 +238,15 @@ void FormState::Command(WPARAM wParam, LPARAM lParam)
     if (HIWORD(static_cast<LPARAM>(wParam)) != BN_CLICKED)
         return;
     const HWND from = static_cast<HWND>(lParam);
-    std::string name;
-    const ControlDesign* button = nullptr;
+    // A copy: the click may close the form and take its controls along.
+    std::optional<ControlDesign> button;
     for (const Placed& p : placed)
-        if (p.wnd->m_hWnd == from) {
-            name = p.design->name;
+        if (p.wnd->m_hWnd == from)
             button = p.design;
-        }
-    if (name.empty())
+    if (!button)
         return;
-    Run(name + "_Click", [this, button] { DeclaredClick(*button); });
+    const std::string name = button->name;
+    Run(name + "_Click", [this, &button] { DeclaredClick(*button); });
     const auto handlers = clickHandlers;
     for (const auto& [button, handler] : handlers) {
         if (!open)

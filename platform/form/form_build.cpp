@@ -62,7 +62,7 @@ bool FormState::Instantiate(std::string* error)
     placed.reserve(design.controls.size());
     for (const ControlDesign& c : design.controls) {
         Placed p;
-        p.design = &c;
+        p.design = c;
         if (c.standard != Standard::None) {
             p.wnd = MakeStandard(c.standard);
         } else {
@@ -108,7 +108,7 @@ bool FormState::RealizeControls(std::string* error)
 {
     UINT nextId = 1;
     for (Placed& p : placed) {
-        const ControlDesign& c = *p.design;
+        const ControlDesign& c = p.design;
         if (c.standard != Standard::None) {
             if (!CreateStandard(p.wnd.get(), c, window.m_hWnd, nextId++)) {
                 *error = design.At(c.line) + "cannot create the window of " + c.name;

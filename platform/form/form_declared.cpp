@@ -4,6 +4,7 @@
 #include "platform/form/form_impl.h"
 
 #include "platform/olectl.h"
+#include "platform/panel_members.h"
 
 #include <filesystem>
 #include <utility>
@@ -30,7 +31,7 @@ void FormState::DeclaredLoad()
     if (!design.registerClients && !design.startServer)
         return;
     COleControl* server = DeclaredServer();
-    const DispEntry* add = Member(server, "AddClient");
+    const DispEntry* add = Member(server, members::kAddClient);
     if (add == nullptr) {
         RuntimeError(design.name, SameName(design.server, kOpener)
                                       ? "no server on the form that opened " + design.name
@@ -41,13 +42,13 @@ void FormState::DeclaredLoad()
         // A client is any control that tells its identity through Client;
         // they register in the form's order.
         for (Placed& p : placed) {
-            const DispEntry* client = Member(p.control, "Client");
+            const DispEntry* client = Member(p.control, members::kClient);
             if (p.control == server || client == nullptr)
                 continue;
             Variant identity;
             if (FAILED(p.control->GetProperty(client->id, {}, &identity)) ||
                 FAILED(server->PutProperty(add->id, {}, identity))) {
-                RuntimeError(p.design->name, "could not register with " + design.server);
+                RuntimeError(p.design.name, "could not register with " + design.server);
                 continue;
             }
             registered.push_back(identity);
@@ -55,7 +56,7 @@ void FormState::DeclaredLoad()
         registeredWith = server;
     }
     if (design.startServer) {
-        const DispEntry* go = Member(server, "Go");
+        const DispEntry* go = Member(server, members::kGo);
         if (go == nullptr || FAILED(server->PutProperty(go->id, {}, Variant::Bool(true))))
             RuntimeError(design.server, "could not start the server");
     }
@@ -69,7 +70,7 @@ void FormState::DeclaredUnload()
     const auto identities = std::exchange(registered, {});
     if (server == nullptr || server != DeclaredServer())
         return;
-    if (const DispEntry* remove = Member(server, "RemoveClient"))
+    if (const DispEntry* remove = Member(server, members::kRemoveClient))
         for (const Variant& identity : identities)
             server->PutProperty(remove->id, {}, identity);
 }

@@ -90,9 +90,12 @@ bool IsName(const std::string& word);
 // Form files come from users. Sizes are 0..kMaxTwips and positions within
 // kMaxTwips either way: 32767 pixels, Qt's own widget limit, and far enough
 // from INT_MAX that position plus size in pixels cannot overflow.
-inline constexpr int kMaxTwips = 32767 * 15;
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kMaxTwips = 32767 * kTwipsPerPixel;
 
+// The nearest pixel, and a pixel's twips.
 int TwipsToPixels(int twips);
+inline int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 // The Server a form names to use the server of the form that opened it.
 inline constexpr const char* kOpener = "Opener";

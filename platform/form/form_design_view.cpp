@@ -159,7 +159,7 @@ protected:
         if (!dragging_ || !(event->buttons() & Qt::LeftButton))
             return;
         const QPoint delta = event->position().toPoint() - press_;
-        const int dx = delta.x() * 15, dy = delta.y() * 15;
+        const int dx = PixelsToTwips(delta.x()), dy = PixelsToTwips(delta.y());
         const std::string& primary = starts_.back().first;
         const FormBox& was = starts_.back().second;
         const auto before = view_->editor_.Box(primary);
@@ -473,7 +473,7 @@ void DesignView::ContextMenu(int x, int y)
             AppendMenuA(list, MF_STRING, kFirstClass + i, classes[i].c_str());
         const UINT pick = choose(list);
         if (pick >= kFirstClass && pick - kFirstClass < classes.size()) {
-            const std::string added = editor_.Add(classes[pick - kFirstClass], x * 15, y * 15, &reason);
+            const std::string added = editor_.Add(classes[pick - kFirstClass], PixelsToTwips(x), PixelsToTwips(y), &reason);
             done = !added.empty();
             if (done)
                 Select(added);

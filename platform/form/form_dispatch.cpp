@@ -26,7 +26,7 @@ COleControl* Automation(FormState& s, const std::string& name)
         return nullptr;
     }
     if (!p->control) {
-        s.RuntimeError(name, std::string("a ") + StandardName(p->design->standard) + " has no automation");
+        s.RuntimeError(name, std::string("a ") + StandardName(p->design.standard) + " has no automation");
         return nullptr;
     }
     return p->control;

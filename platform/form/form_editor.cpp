@@ -6,6 +6,7 @@
 #include "platform/form/form_impl.h"
 #include "platform/form/form_standard_dialog.h"
 #include "platform/olectl.h"
+#include "platform/panel_members.h"
 #include "platform/registry.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ using form::TwipsToPixels;
 // The file's twips while they still give the pixels on the screen.
 int Kept(const std::optional<int>& written, int pixels)
 {
-    return written && TwipsToPixels(*written) == pixels ? *written : pixels * 15;
+    return written && TwipsToPixels(*written) == pixels ? *written : form::PixelsToTwips(pixels);
 }
 
 RECT PixelRect(const FormState& s, const Placed& p)
@@ -34,7 +35,7 @@ RECT PixelRect(const FormState& s, const Placed& p)
 // Where the control stands now, in the file's twips where they still hold.
 FormBox Placement(const FormState& s, const Placed& p)
 {
-    const ControlDesign& c = *p.design;
+    const ControlDesign& c = p.design;
     const RECT r = PixelRect(s, p);
     return FormBox{Kept(c.left, r.left), Kept(c.top, r.top), Kept(c.width, r.right - r.left),
                    Kept(c.height, r.bottom - r.top)};
@@ -45,7 +46,7 @@ FormBox Placement(const FormState& s, const Placed& p)
 // its own size, and the file its few lines.
 ControlDesign Current(const FormState& s, const Placed& p)
 {
-    ControlDesign c = *p.design;
+    ControlDesign c = p.design;
     const FormBox box = Placement(s, p);
     const std::pair<std::optional<int>*, int> places[] = {
         {&c.left, box.left}, {&c.top, box.top}, {&c.width, box.width}, {&c.height, box.height}};
@@ -53,16 +54,8 @@ ControlDesign Current(const FormState& s, const Placed& p)
         if (written->has_value())
             *written = now;
     if (p.control)
-        c.properties = form::PropertiesToWrite(p.design->properties, p.loaded, form::PersistedProperties(p.control));
+        c.properties = form::PropertiesToWrite(p.design.properties, p.loaded, form::PersistedProperties(p.control));
     return c;
-}
-
-// Vectors of designs moved or grown: each placed control points at its
-// design again.
-void Repoint(FormState& s)
-{
-    for (std::size_t i = 0; i < s.placed.size(); ++i)
-        s.placed[i].design = &s.design.controls[i];
 }
 
 void PlaceWindow(Placed& p, const RECT& r)
@@ -177,14 +170,8 @@ std::vector<std::string> FormEditor::Names() const
 {
     std::vector<std::string> names;
     for (const Placed& p : S().placed)
-        names.push_back(p.design->name);
+        names.push_back(p.design.name);
     return names;
-}
-
-// The design a placed control points at, to change.
-ControlDesign& FormEditor::DesignOf(const Placed& p) const
-{
-    return S().design.controls[static_cast<std::size_t>(&p - S().placed.data())];
 }
 
 Placed* FormEditor::Find(const std::string& name, std::string* reason) const
@@ -209,7 +196,7 @@ std::string FormEditor::ControlAt(int x, int y) const
     for (auto it = s.placed.rbegin(); it != s.placed.rend(); ++it) {
         const RECT r = PixelRect(s, *it);
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
-            return it->design->name;
+            return it->design.name;
     }
     return {};
 }
@@ -220,7 +207,7 @@ bool FormEditor::Move(const std::string& name, int left, int top, std::string* r
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
-    ControlDesign& c = DesignOf(*p);
+    ControlDesign& c = p->design;
     const RECT r = PixelRect(S(), *p);
     c.left = OnGrid(left);
     c.top = OnGrid(top);
@@ -235,7 +222,7 @@ bool FormEditor::Resize(const std::string& name, int width, int height, std::str
     Placed* p = Find(name, reason);
     if (p == nullptr)
         return false;
-    ControlDesign& c = DesignOf(*p);
+    ControlDesign& c = p->design;
     width = std::clamp(width, 0, form::kMaxTwips);
     height = std::clamp(height, 0, form::kMaxTwips);
     const int cx = TwipsToPixels(width), cy = TwipsToPixels(height);
@@ -284,7 +271,7 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
         Fail(reason, why);
         return {};
     }
-    std::string name = FreeName(BaseName(className), s.design);
+    std::string name = FreeName(BaseName(className), Design());
     control->ResetProperties();
     control->SetAmbientUserMode(FALSE);
     ControlDesign c;
@@ -296,13 +283,12 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
         Fail(reason, name + " did not create its window");
         return {};
     }
-    s.design.controls.push_back(std::move(c));
     Placed p;
+    p.design = std::move(c);
     p.control = control.get();
     p.loaded = form::PersistedProperties(p.control);
     p.wnd = std::move(control);
     s.placed.push_back(std::move(p));
-    Repoint(s);
     return name;
 }
 
@@ -323,8 +309,6 @@ bool FormEditor::Remove(const std::string& name, std::string* reason)
     if (p->wnd->m_hWnd)
         ::DestroyWindow(p->wnd->m_hWnd);
     s.placed.erase(s.placed.begin() + static_cast<std::ptrdiff_t>(i));
-    s.design.controls.erase(s.design.controls.begin() + static_cast<std::ptrdiff_t>(i));
-    Repoint(s);
     return true;
 }
 
@@ -336,15 +320,10 @@ bool FormEditor::Restack(const std::string& name, bool front, std::string* reaso
     if (p == nullptr)
         return false;
     const auto i = p - s.placed.data();
-    auto& controls = s.design.controls;
-    if (front) {
+    if (front)
         std::rotate(s.placed.begin() + i, s.placed.begin() + i + 1, s.placed.end());
-        std::rotate(controls.begin() + i, controls.begin() + i + 1, controls.end());
-    } else {
+    else
         std::rotate(s.placed.begin(), s.placed.begin() + i, s.placed.begin() + i + 1);
-        std::rotate(controls.begin(), controls.begin() + i, controls.begin() + i + 1);
-    }
-    Repoint(s);
     form::Restack(form_.ControlWindow(name), front);
     return true;
 }
@@ -400,7 +379,7 @@ bool FormEditor::EditProperties(const std::string& name, HWND owner, std::string
         return SUCCEEDED(p->control->DoVerb(OLEIVERB_PROPERTIES, owner));
     // A standard control keeps its settings as the file gives them; the
     // form is built again with the new ones.
-    form::StandardDialog dialog(*p->design);
+    form::StandardDialog dialog(p->design);
     if (dialog.DoModal(owner) != IDOK)
         return true;
     const auto index = static_cast<std::size_t>(p - S().placed.data());
@@ -553,7 +532,7 @@ void FormEditor::StopPanel()
         return;
     s.RunUnload();
     COleControl* server = s.design.startServer ? s.DeclaredServer() : nullptr;
-    if (const DispEntry* go = form::Member(server, "Go"))
+    if (const DispEntry* go = form::Member(server, members::kGo))
         server->PutProperty(go->id, {}, Variant::Bool(false));
     // Live readings, a button's state: what the panel changed while it ran
     // is no part of the design.
@@ -566,9 +545,12 @@ void FormEditor::StopPanel()
 form::FormDesign FormEditor::Design() const
 {
     const FormState& s = S();
+    // The form's own settings, and the controls as they stand: the file's
+    // list is what the form was built from, the placed controls what it is.
     form::FormDesign now = s.design;
-    for (std::size_t i = 0; i < s.placed.size(); ++i)
-        now.controls[i] = Current(s, s.placed[i]);
+    now.controls.clear();
+    for (const Placed& p : s.placed)
+        now.controls.push_back(Current(s, p));
     return now;
 }
 

@@ -24,8 +24,10 @@ private:
     FormState* owner_;
 };
 
+// A control on the form: its design (as the file gave it, then as the
+// designer changes it), its window, and the control object behind it.
 struct Placed {
-    const ControlDesign* design = nullptr;
+    ControlDesign design;
     std::unique_ptr<CWnd> wnd;
     COleControl* control = nullptr;  // the same object, when it is one
     // What the control persisted once loaded: the file's values as the

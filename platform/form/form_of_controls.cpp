@@ -4,6 +4,7 @@
 
 #include "platform/form/form_impl.h"
 #include "platform/olectl.h"
+#include "platform/panel_members.h"
 
 #include <algorithm>
 
@@ -17,14 +18,14 @@ using form::Member;
 void DeclareServer(const std::vector<PlacedControl>& controls, form::FormDesign* d)
 {
     for (const PlacedControl& c : controls) {
-        if (Member(c.control, "AddClient") == nullptr)
+        if (Member(c.control, members::kAddClient) == nullptr)
             continue;
         d->server = c.name;
         for (const PlacedControl& other : controls)
-            if (other.control != c.control && Member(other.control, "Client"))
+            if (other.control != c.control && Member(other.control, members::kClient))
                 d->registerClients = true;
         Variant going;
-        const DispEntry* go = Member(c.control, "Go");
+        const DispEntry* go = Member(c.control, members::kGo);
         d->startServer = go && SUCCEEDED(c.control->GetProperty(go->id, {}, &going)) && going.AsBool();
         return;
     }
@@ -50,8 +51,8 @@ bool WriteControlsAsForm(const std::string& path, const std::string& formName, H
     d.caption = formName;  // the window is the program's, its title too
     RECT client{};
     GetClientRect(window, &client);
-    d.clientWidth = std::clamp(static_cast<int>(client.right - client.left), 1, 32767) * 15;
-    d.clientHeight = std::clamp(static_cast<int>(client.bottom - client.top), 1, 32767) * 15;
+    d.clientWidth = form::PixelsToTwips(std::clamp(static_cast<int>(client.right - client.left), 1, 32767));
+    d.clientHeight = form::PixelsToTwips(std::clamp(static_cast<int>(client.bottom - client.top), 1, 32767));
     for (const PlacedControl& c : controls) {
         if (!form::IsName(c.name))
             return fail("'" + c.name + "' cannot name a control in a form (letters, digits and _, not first a digit)");
@@ -61,10 +62,10 @@ bool WriteControlsAsForm(const std::string& path, const std::string& formName, H
         placed.name = c.name;
         placed.className = c.control->ProgId();
         const RECT r = form::RectInParent(c.control->m_hWnd, window);
-        placed.left = r.left * 15;
-        placed.top = r.top * 15;
-        placed.width = (r.right - r.left) * 15;
-        placed.height = (r.bottom - r.top) * 15;
+        placed.left = form::PixelsToTwips(r.left);
+        placed.top = form::PixelsToTwips(r.top);
+        placed.width = form::PixelsToTwips(r.right - r.left);
+        placed.height = form::PixelsToTwips(r.bottom - r.top);
         placed.properties = form::PersistedProperties(c.control);
         d.controls.push_back(std::move(placed));
     }

@@ -378,7 +378,7 @@ std::string FormDesign::At(int line) const
 
 int TwipsToPixels(int twips)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
 }
 
 bool ParseForm(const std::string& text, const std::string& file, FormDesign* out, std::string* error)

@@ -51,15 +51,15 @@ int ReadRange(CComSer& port, const PollOptions& o)
     while (passes < o.passes) {
         timer.Wait();
         int r = port.ReceiveStep();
-        if (r == 1) {
+        if (r == RECEIVE_PASS_CLOSED) {
             ++passes;
             idleTicks = 0;
             if (passes < o.passes)
                 port.NextPlc();
             continue;
         }
-        if (r == 2) {
-            port.plcStatus[port.currentPlc - 1] = 0;
+        if (r == RECEIVE_NO_COMPLETE_REPLY) {
+            port.plcStatus[port.currentPlc - 1] = PLC_DEAD;
             port.NextPlc();
         }
         if (++idleTicks > patience) {
@@ -82,7 +82,7 @@ int WriteOne(CComSer& port, const PollOptions& o)
         timer.Wait();
         // The pass over the one written register closes only when the
         // station's echo for it has been checked and applied.
-        if (port.ReceiveStep() == 1) {
+        if (port.ReceiveStep() == RECEIVE_PASS_CLOSED) {
             std::printf("%d %d\n", o.writeRegister, port.GetRegisters()[o.writeRegister]);
             return kOk;
         }
