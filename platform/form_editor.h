@@ -153,14 +153,18 @@ NIMBO_PLATFORM_API bool WriteControlsAsForm(const std::string& path, const std::
 // caption and size, Ctrl+S to save, F5 to run the panel and back.
 // Closing with unsaved changes asks first. With a screenshot the form is
 // shown for afterMs milliseconds, saved as a picture and closed unsaved.
-// Answers 0; 2 when the form could not be opened or has no control to
-// select (the reason on standard error); 1 when the picture could not be
-// written.
 struct DesignOptions {
     std::string select;      // the control selected when the form opens
     std::string screenshot;  // a PNG file
     int afterMs = 3000;
+    std::string title = "Design";  // of the designer's message boxes
 };
-NIMBO_PLATFORM_API int DesignForm(Form& form, const DesignOptions& options = {});
+enum class DesignOutcome {
+    Closed,              // the user closed it, or the picture was written
+    CannotOpen,          // the form could not be created; see reason
+    NoSuchControl,       // nothing to select by that name; see reason
+    PictureNotWritten,   // see reason
+};
+NIMBO_PLATFORM_API DesignOutcome DesignForm(Form& form, const DesignOptions& options, std::string* reason);
 
 }  // namespace nimbo

@@ -47,7 +47,7 @@ void CReportDialog::ShowView(int view)
     currentView = view;
     CListCtrl* lists[3] = {&setupList, &statusList, &clientList};
     CListCtrl* shown = lists[view];
-    // Each list's FillRows empties it first.
+    // Filled afresh at each showing (FillRows empties the list first).
     if (view == kViewSetup)
         setupList.FillRows();
     else if (view == kViewStatus)

@@ -49,6 +49,8 @@ void CZemTextPropPage::DoDataExchange(CDataExchange* pDX)
     DDP_Text(pDX, IDC_TEXT_REG, reg, "Reg");
     DDX_Text(pDX, IDC_TEXT_REG, reg);
     DDV_MinMaxLong(pDX, reg, 0, 8000);
+    // Crossed on purpose: the names run against the bit (CaptionOn is shown
+    // while it is 0), the labels follow the bit, so "Titolo Stato OFF" holds CaptionOn.
     DDP_Text(pDX, IDC_TEXT_STATE_OFF, captionOn, "CaptionOn");
     DDX_Text(pDX, IDC_TEXT_STATE_OFF, captionOn);
     DDP_Text(pDX, IDC_TEXT_STATE_ON, captionOff, "CaptionOff");

@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <optional>
 
 namespace nimbo::form {
@@ -256,7 +255,8 @@ private:
     bool dragging_ = false;
 };
 
-DesignView::DesignView(Form& form, FormEditor& editor) : form_(form), editor_(editor)
+DesignView::DesignView(Form& form, FormEditor& editor, std::string title)
+    : form_(form), editor_(editor), title_(std::move(title))
 {
     QWidget* window = win::WidgetOf(form_.Window());
     if (window == nullptr)
@@ -345,7 +345,7 @@ void DesignView::ShowTitle()
 
 void DesignView::Tell(const std::string& problem)
 {
-    MessageBoxA(form_.Window(), problem.c_str(), "nimbo-panel", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(form_.Window(), problem.c_str(), title_.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void DesignView::Nudge(int dx, int dy)
@@ -514,7 +514,7 @@ bool DesignView::MayClose()
     if (!editor_.Modified())
         return true;
     const std::string question = "Save the changes to " + form_.d_->design.file + "?";
-    switch (MessageBoxA(form_.Window(), question.c_str(), "nimbo-panel", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (MessageBoxA(form_.Window(), question.c_str(), title_.c_str(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: {
         std::string reason;
         if (editor_.Save(&reason))
@@ -529,29 +529,27 @@ bool DesignView::MayClose()
 
 }  // namespace nimbo::form
 
-int nimbo::DesignForm(Form& form, const DesignOptions& options)
+nimbo::DesignOutcome nimbo::DesignForm(Form& form, const DesignOptions& options, std::string* reason)
 {
     FormEditor editor(form);
-    std::string reason;
-    if (!editor.Ready(&reason)) {
-        std::fprintf(stderr, "%s\n", reason.c_str());
-        return 2;
-    }
-    form::DesignView view(form, editor);
+    if (!editor.Ready(reason))
+        return DesignOutcome::CannotOpen;
+    form::DesignView view(form, editor, options.title);
     if (!options.select.empty() && !editor.Box(options.select)) {
-        std::fprintf(stderr, "no control %s on form %s\n", options.select.c_str(), form.Name().c_str());
-        return 2;
+        if (reason)
+            *reason = "no control " + options.select + " on form " + form.Name();
+        return DesignOutcome::NoSuchControl;
     }
     view.Select(options.select);
     view.Show();
     if (!options.screenshot.empty()) {
         RunEventLoop(options.afterMs);
         const bool saved = form.SaveScreenshot(options.screenshot);
-        if (!saved)
-            std::fprintf(stderr, "cannot write screenshot %s\n", options.screenshot.c_str());
         form.Close();
-        return saved ? 0 : 1;
+        if (!saved && reason)
+            *reason = "cannot write screenshot " + options.screenshot;
+        return saved ? DesignOutcome::Closed : DesignOutcome::PictureNotWritten;
     }
     view.RunUntilClosed();
-    return 0;
+    return DesignOutcome::Closed;
 }

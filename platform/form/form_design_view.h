@@ -20,7 +20,8 @@ class DesignPane;
 
 class NIMBO_PLATFORM_API DesignView {
 public:
-    DesignView(Form& form, FormEditor& editor);
+    // Its message boxes carry title.
+    DesignView(Form& form, FormEditor& editor, std::string title = "Design");
     ~DesignView();
     DesignView(const DesignView&) = delete;
     DesignView& operator=(const DesignView&) = delete;
@@ -62,6 +63,7 @@ private:
 
     Form& form_;
     FormEditor& editor_;
+    std::string title_;
     // Children of the form's window, gone with it if it goes first; what
     // is left of them goes with the view.
     QPointer<QWidget> pane_;

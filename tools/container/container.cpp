@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -300,6 +301,24 @@ bool Container::Persist(const Words& w, Lines*, std::string* error)
     return true;
 }
 
+namespace {
+
+// A form's name from its file's: what a name cannot hold becomes '_', and
+// a name that would start with a digit starts with "Form" ("g-saved.frm"
+// is form g_saved, "2.frm" form Form2).
+std::string FormNameOf(const std::string& file)
+{
+    std::string name = std::filesystem::path(file).stem().string();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_')
+            c = '_';
+    if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])))
+        name = "Form" + name;
+    return name;
+}
+
+}  // namespace
+
 // save-form FILE [FORM]: the form is named after the file unless told.
 bool Container::SaveForm(const Words& w, Lines* out, std::string* error)
 {
@@ -310,7 +329,7 @@ bool Container::SaveForm(const Words& w, Lines* out, std::string* error)
     std::vector<nimbo::PlacedControl> placed;
     for (const std::string& name : creationOrder_)
         placed.push_back({name, Find(name)});
-    const std::string formName = w.size() == 3 ? w[2].text : std::filesystem::path(w[1].text).stem().string();
+    const std::string formName = w.size() == 3 ? w[2].text : FormNameOf(w[1].text);
     if (!nimbo::WriteControlsAsForm(w[1].text, formName, window_.m_hWnd, placed, error))
         return false;
     out->push_back(w[1].text);

@@ -149,10 +149,21 @@ int main(int argc, char** argv)
     std::string error;
     std::unique_ptr<nimbo::Form> form = nimbo::Form::Load(o.form, &error);
     if (form && o.design) {
-        const int status = nimbo::DesignForm(*form, {o.select, o.screenshot, static_cast<int>(o.afterMs)});
-        if (status == 0 && !o.screenshot.empty())
-            std::printf("%s\n", o.screenshot.c_str());
-        return status;
+        std::string reason;
+        switch (nimbo::DesignForm(*form, {o.select, o.screenshot, static_cast<int>(o.afterMs), "nimbo-panel"}, &reason)) {
+        case nimbo::DesignOutcome::Closed:
+            if (!o.screenshot.empty())
+                std::printf("%s\n", o.screenshot.c_str());
+            return 0;
+        case nimbo::DesignOutcome::PictureNotWritten:
+            std::fprintf(stderr, "%s\n", reason.c_str());
+            return 1;
+        case nimbo::DesignOutcome::CannotOpen:
+        case nimbo::DesignOutcome::NoSuchControl:
+            break;
+        }
+        std::fprintf(stderr, "%s\n", reason.c_str());
+        return 2;
     }
     if (!form || !form->Create(&error)) {
         std::fprintf(stderr, "%s\n", error.c_str());

@@ -226,10 +226,15 @@ TEST_F(ContainerTest, SavedFormRunsAsAPanel)
     ASSERT_EQ(RunScript("create s NIMBO.NimboCtrl.1 10 10\nput s COM 11\nput s PlcEnabled1 1\nput s PlcStart1 300\n"
                         "put s PlcStop1 315\ncreate lamp LED.LedCtrl.1 100 40\nput lamp Plc 1\nput lamp Reg 301\n"
                         "put s AddClient @lamp.Client\nput s Go true\nsave-form " + form + "\nsave-form " + folder +
-                            "/2.frm\n",
+                            "/g-saved.frm\nsave-form " + folder + "/2.frm\n",
                         &out),
-              1)
-        << "a file name that is no form name needs one given";
+              0);
+    for (const auto& [file, first] : {std::pair{"/g-saved.frm", "Form g_saved\n"}, std::pair{"/2.frm", "Form Form2\n"}}) {
+        std::ifstream named(folder + file);
+        std::string line;
+        std::getline(named, line);
+        EXPECT_EQ(line + "\n", first) << "a form name made from the file's";
+    }
     std::ifstream saved(form);
     std::stringstream text;
     text << saved.rdbuf();
