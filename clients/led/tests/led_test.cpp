@@ -3,12 +3,9 @@
 #include "platform/test_support.h"
 #include "clients/led/led_ctrl.h"
 #include "platform/olectl.h"
-#include "platform/registry.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -166,18 +163,6 @@ TEST_F(LedTest, PersistsLedAfterTheCommonKeys)
     other.LoadProperties(bag);
     EXPECT_EQ(other.Led, 31);
     EXPECT_EQ(other.Reg, 300);
-}
-
-TEST(LedLibrary, CreatedByProgIdAndHostClassName)
-{
-    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-    for (const char* name : {"LED.LedCtrl.1", "LEDLib.Led"}) {
-        std::string error;
-        std::unique_ptr<COleControl> c(nimbo::CreateControl(name, &error));
-        ASSERT_NE(c, nullptr) << error;
-        EXPECT_EQ(c->ProgId(), "LED.LedCtrl.1");
-        EXPECT_NE(c->Dispatch().Find("Led"), nullptr);
-    }
 }
 
 TEST(LedArtwork, StripHasThirtyTwoCellsLitAboveUnlit)
