@@ -97,15 +97,3 @@ TEST_F(BarPageTest, FirstFieldOutOfRangeStopsEverything)
     EXPECT_EQ(ctrl.Max, 100) << "nothing applied";
     EXPECT_EQ(ctrl.Reg, 40);
 }
-
-TEST_F(BarPageTest, MadeByItsProgIdThroughTheStore)
-{
-    setenv("NIMBO_REGISTRY", NIMBO_TEST_REGISTRY, 1);
-    std::string error;
-    auto made = nimbo::CreatePropertyPage("ZEMBAR.ZemBarPropPage.1", &error);
-    unsetenv("NIMBO_REGISTRY");
-    ASSERT_NE(made, nullptr) << error;
-    EXPECT_EQ(made->Caption(), "General");
-    EXPECT_EQ(ctrl.PropertyPages(),
-              (std::vector<std::string>{"ZEMBAR.ZemBarPropPage.1", nimbo::kStockColorPageClsid}));
-}

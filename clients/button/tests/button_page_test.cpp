@@ -163,15 +163,3 @@ TEST_F(ButtonPageTest, PreviewFollowsEveryKeystroke)
     page.SetDlgItemText(IDC_BUTTON_STYLE, "12");
     EXPECT_TRUE(AllOf(Preview(), 0, 0, 40, 48, kLightGrey)) << "no cell 12 in the strip";
 }
-
-TEST_F(ButtonPageTest, MadeByItsProgIdThroughTheStore)
-{
-    setenv("NIMBO_REGISTRY", NIMBO_TEST_REGISTRY, 1);
-    std::string error;
-    auto made = nimbo::CreatePropertyPage("ZEMBUTTON.ZemButtonPropPage.1", &error);
-    unsetenv("NIMBO_REGISTRY");
-    ASSERT_NE(made, nullptr) << error;
-    EXPECT_EQ(made->Caption(), "General");
-    EXPECT_EQ(ctrl.PropertyPages(),
-              (std::vector<std::string>{"ZEMBUTTON.ZemButtonPropPage.1", nimbo::kStockColorPageClsid}));
-}

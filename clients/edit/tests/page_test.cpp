@@ -189,21 +189,4 @@ TEST(EditPageTemplate, LayoutInDialogUnits)
                                                 "Numero di Registro da visualizzare"}));
 }
 
-TEST(EditPageRegistration, ListedByTheControlAndRegistered)
-{
-    CZEMEDITCtrl control;
-    EXPECT_EQ(control.PropertyPages(), (std::vector<std::string>{"ZEMEDIT.ZEMEDITPropPage.1"}));
-    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-    const nimbo::RegistrationStore store = nimbo::RegistrationStore::Open();
-    const nimbo::RegisteredClass* c = store.Find("ZEMEDIT.ZEMEDITPropPage.1");
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->kind, nimbo::ClassKind::PropertyPage);
-    EXPECT_EQ(c->typeName, "Zem STATIC  Property Page");
-    std::string error;
-    std::unique_ptr<COlePropertyPage> page = nimbo::CreatePropertyPage("ZEMEDIT.ZEMEDITPropPage.1", &error);
-    ASSERT_NE(page, nullptr) << error;
-    EXPECT_EQ(page->Caption(), "General");
-    unsetenv("NIMBO_REGISTRY");
-}
-
 }  // namespace

@@ -202,25 +202,3 @@ TEST_F(Led8PageTest, NumberNamingNoStyleLeavesThePreviewEmpty)
     EXPECT_EQ(page.previewStyle, 0u) << "what is no number reads as 0";
     EXPECT_EQ(Preview().argb, Crop(strip, 0, 0, 28, 48).argb);
 }
-
-TEST(Led8PageList, ControlListsItsPageThenTheColourPage)
-{
-    CZemLed8Ctrl ctrl;
-    EXPECT_EQ(ctrl.PropertyPages(),
-              (std::vector<std::string>{"ZEMLED8.ZemLed8PropPage.1", nimbo::kStockColorPageClsid}));
-}
-
-TEST(Led8PageList, PageIsRegisteredAndMadeByItsName)
-{
-    setenv("NIMBO_REGISTRY", NIMBO_TEST_REGISTRY, 1);
-    nimbo::RegistrationStore store = nimbo::RegistrationStore::Open();
-    const nimbo::RegisteredClass* c = store.Find("ZEMLED8.ZemLed8PropPage.1");
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->kind, nimbo::ClassKind::PropertyPage);
-    EXPECT_EQ(c->typeName, "ZemLed8 Property Page");
-    std::string error;
-    std::unique_ptr<COlePropertyPage> page = nimbo::CreatePropertyPage("ZEMLED8.ZemLed8PropPage.1", &error);
-    ASSERT_NE(page, nullptr) << error;
-    EXPECT_EQ(page->Caption(), "Generale");
-    unsetenv("NIMBO_REGISTRY");
-}

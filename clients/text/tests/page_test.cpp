@@ -170,25 +170,3 @@ TEST_F(TextPageTest, FirstFieldInExchangeOrderIsReported)
     EXPECT_FALSE(Apply());
     EXPECT_EQ(page.LastFailedItem(), IDC_TEXT_PLC);
 }
-
-TEST(TextPageList, ControlListsItsPageThenTheColourPage)
-{
-    CZemTextCtrl ctrl;
-    EXPECT_EQ(ctrl.PropertyPages(),
-              (std::vector<std::string>{"ZEMTEXT.ZemTextPropPage.1", nimbo::kStockColorPageClsid}));
-}
-
-TEST(TextPageList, PageIsRegisteredAndMadeByItsName)
-{
-    setenv("NIMBO_REGISTRY", NIMBO_TEST_REGISTRY, 1);
-    nimbo::RegistrationStore store = nimbo::RegistrationStore::Open();
-    const nimbo::RegisteredClass* c = store.Find("ZEMTEXT.ZemTextPropPage.1");
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->kind, nimbo::ClassKind::PropertyPage);
-    EXPECT_EQ(c->typeName, "ZemText Property Page");
-    std::string error;
-    std::unique_ptr<COlePropertyPage> page = nimbo::CreatePropertyPage("ZEMTEXT.ZemTextPropPage.1", &error);
-    ASSERT_NE(page, nullptr) << error;
-    EXPECT_EQ(page->Caption(), "General");
-    unsetenv("NIMBO_REGISTRY");
-}
