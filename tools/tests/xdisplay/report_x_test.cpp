@@ -22,6 +22,8 @@ const Box kClientButton{223, 7, 46, 13};
 const Box kOkButton{331, 7, 46, 13};
 const Box kList{7, 27, 370, 192};
 constexpr int kAddrStartColumn = 60 + 60 + 110 / 2;
+// The editor lies over the left of its cell, 60 pixels wide.
+constexpr int kAddrStartEditor = 60 + 60 + 60 / 2;
 constexpr int kEnableColumn = 60 + 60 / 2;
 
 class ReportOnX : public XDisplayTest {
@@ -66,7 +68,7 @@ protected:
 
 TEST_F(ReportOnX, OpensWholeOnTheScreen)
 {
-    OpenReport();
+    ASSERT_NO_FATAL_FAILURE(OpenReport());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_GE(report.x, screen.left());
     EXPECT_GE(report.y, screen.top());
@@ -76,7 +78,7 @@ TEST_F(ReportOnX, OpensWholeOnTheScreen)
 
 TEST_F(ReportOnX, ViewsTableEditorAndMenuAnswerTheMouseAndKeys)
 {
-    OpenReport();
+    ASSERT_NO_FATAL_FAILURE(OpenReport());
     const Box list = OnScreen(kList);
     const QImage setup = Grab(list);
     Press(kStatusButton);
@@ -89,14 +91,14 @@ TEST_F(ReportOnX, ViewsTableEditorAndMenuAnswerTheMouseAndKeys)
 
     // The editor over PLC 1's AddrStart waits for a click before it takes
     // the keys; Enter puts the number into the running scan.
+    const std::size_t mark = LogMark();
     const QPoint start = Cell(0, kAddrStartColumn);
     ClickAt(start.x(), start.y());
     const QImage editing = GrabChanged(list, setup);
-    ClickAt(start.x(), start.y());
+    ClickAt(start.x() - kAddrStartColumn + kAddrStartEditor, start.y());
     xtest::Press("ctrl+a");
     Type("310");
     xtest::Press("Return");
-    const std::size_t mark = LogMark();
     EXPECT_TRUE(Logged("st=1 read reg=310", mark));
     EXPECT_NE(GrabChanged(list, editing), setup);
 
