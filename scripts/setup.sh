@@ -24,7 +24,7 @@ fi
 # from the binaries, manual pages from --help, lintian, dpkg as non-root.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-liberation2 fontconfig clang libclang-rt-14-dev
-          xvfb xdotool
+          xvfb xdotool libxcb1-dev
           dpkg-dev file help2man lintian fakeroot)
 missing=()
 if [ "${NIMBO_SKIP_PACKAGES:-0}" != 1 ] && command -v dpkg-query >/dev/null; then

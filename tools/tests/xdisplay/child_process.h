@@ -33,6 +33,7 @@ public:
         int in[2];
         if (pipe2(in, O_CLOEXEC) != 0)
             return false;
+        outFile_ = outFile;
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, in[0], 0);
@@ -90,11 +91,13 @@ public:
     }
 
     pid_t Pid() const { return pid_; }
+    const std::string& OutFile() const { return outFile_; }
 
 private:
     pid_t pid_ = -1;
     int status_ = -1;
     int input_ = -1;
+    std::string outFile_;
 };
 
 // Runs a short command to its end and answers its standard output, empty

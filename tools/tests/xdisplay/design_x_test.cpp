@@ -114,7 +114,7 @@ TEST_F(DesignOnX, MouseAndKeysEditSaveRunAndAskBeforeClosing)
     PressIn(box, "Return");
     int status = -1;
     EXPECT_TRUE(Eventually([&] { return programs.back()->Ended(&status); }));
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(status, 0) << Read(programs.back()->OutFile() + ".err");
     EXPECT_EQ(Count(Read(file), "\n    Begin "), controls + 1);
 }
 
