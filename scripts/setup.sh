@@ -19,10 +19,12 @@ else
   build=${NIMBO_BUILD_DIR:-build}
 fi
 
-# The last line makes and checks the Debian package: dependencies computed
+# The second line runs the programs under a real X server with real input
+# events; the last makes and checks the Debian package: dependencies computed
 # from the binaries, manual pages from --help, lintian, dpkg as non-root.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-liberation2 fontconfig clang libclang-rt-14-dev
+          xvfb xdotool libxcb1-dev
           dpkg-dev file help2man lintian fakeroot)
 missing=()
 if [ "${NIMBO_SKIP_PACKAGES:-0}" != 1 ] && command -v dpkg-query >/dev/null; then

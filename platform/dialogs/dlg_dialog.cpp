@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -21,16 +22,32 @@ std::function<void(CDialog&)>& Driver()
     return *driver;
 }
 
+// The top-left corner that keeps a window of `size` whole on `screen`,
+// moving it as little as it can; one larger than the screen keeps its
+// top-left corner (and its caption) on it.
+QPoint KeptOn(const QRect& screen, QPoint topLeft, const QSize& size)
+{
+    topLeft.setX(std::max(screen.left(), std::min(topLeft.x(), screen.left() + screen.width() - size.width())));
+    topLeft.setY(std::max(screen.top(), std::min(topLeft.y(), screen.top() + screen.height() - size.height())));
+    return topLeft;
+}
+
+// Centred over its owner, yet whole on the screen that shows the owner: an
+// owner smaller than the dialog, or near an edge, would push it off.
 void CentreOver(QWidget* dialog, HWND owner)
 {
     QWidget* over = owner ? nimbo::win::WidgetOf(owner) : nullptr;
-    QRect area;
-    if (over)
-        area = over->window()->frameGeometry();
-    else if (QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+    QScreen* screen = over ? over->window()->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect area = over ? over->window()->frameGeometry() : available;
+    if (area.isValid()) {
+        QPoint topLeft = area.center() - QPoint(dialog->width() / 2, dialog->height() / 2);
+        if (available.isValid())
+            topLeft = KeptOn(available, topLeft, dialog->frameGeometry().size());
+        dialog->move(topLeft);
+    }
     // Stacked above its owner, as an owned window is.
     if (over && !nimbo::IsHeadless()) {
         dialog->winId();

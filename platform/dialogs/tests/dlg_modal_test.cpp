@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <optional>
 
 namespace {
@@ -166,5 +169,44 @@ TEST_F(DlgModal, IntegersReadAsWin32ReadsThem)
     EXPECT_EQ(dialog.GetDlgItemInt(kName, &ok, FALSE), 4000000000u);
     EXPECT_TRUE(ok);
 }
+
+// An owner in a corner of the screen: the dialog centred over it would
+// stick out of the screen, and is moved back whole into it.
+struct Corner {
+    const char* name;
+    bool right;
+    bool bottom;
+};
+void PrintTo(const Corner& c, std::ostream* os) { *os << c.name; }
+
+class DlgPlacement : public DlgModal, public ::testing::WithParamInterface<Corner> {};
+
+TEST_P(DlgPlacement, StaysWholeOnTheScreenOfItsOwner)
+{
+    nimbo::test::Recorder owner;
+    ASSERT_TRUE(owner.CreateWindowed(0, nimbo::test::Rect(0, 0, 20, 20)));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const Corner& corner = GetParam();
+    const int x = corner.right ? screen.right() + 1 - 20 : screen.left();
+    const int y = corner.bottom ? screen.bottom() + 1 - 20 : screen.top();
+    MoveWindow(owner.m_hWnd, x, y, 20, 20, FALSE);
+    RECT placed{};
+    RenameDialog dialog;
+    nimbo::SetDialogDriver([&](CDialog& d) {
+        GetWindowRect(d.m_hWnd, &placed);
+        d.EndDialog(IDOK);
+    });
+    ASSERT_EQ(dialog.DoModal(owner.m_hWnd), IDOK);
+    // Centred, it would stick out by half its size less ten pixels.
+    EXPECT_GE(placed.left, screen.left());
+    EXPECT_GE(placed.top, screen.top());
+    EXPECT_LE(placed.right, screen.right() + 1);
+    EXPECT_LE(placed.bottom, screen.bottom() + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corners, DlgPlacement,
+                         ::testing::Values(Corner{"TopLeft", false, false}, Corner{"BottomRight", true, true},
+                                           Corner{"TopRight", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
