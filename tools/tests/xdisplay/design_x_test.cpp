@@ -118,6 +118,45 @@ TEST_F(DesignOnX, MouseAndKeysEditSaveRunAndAskBeforeClosing)
     EXPECT_EQ(Count(Read(file), "\n    Begin "), controls + 1);
 }
 
+// Shift+click adds a control to the selection and a drag moves both; the
+// keys undo and redo that step, and copy and paste the two, each checked in
+// the file Ctrl+S writes.
+TEST_F(DesignOnX, SeveralMoveTogetherAndTheKeysUndoRedoCopyAndPaste)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenDesign());
+    // Keys that change the form, then Ctrl+S: the title says when each is done.
+    const auto saved = [&](const std::string& keys) {
+        if (!keys.empty()) {
+            PressIn(id, keys);
+            AwaitWindow(Title("\\[design\\] \\*"));
+        }
+        PressIn(id, "ctrl+s");
+        AwaitWindow(Title("\\[design\\]"));
+    };
+    At(kLed.x + kLed.width / 2, kLed.y + kLed.height / 2);
+    Xdo({"keydown", "shift"});
+    At(kText.x + kText.width / 2, kText.y + kText.height / 2);
+    Xdo({"keyup", "shift"});
+    // 16 pixels are 240 twips, two grid steps; away from the first click.
+    const int fromX = window.x + kLed.x + kLed.width / 4, fromY = window.y + kLed.y + kLed.height / 2;
+    DragFromTo(fromX, fromY, fromX + 16, fromY + 16);
+    AwaitWindow(Title("\\[design\\] \\*"));
+    saved("");
+    EXPECT_EQ(Saved("Led1", "Left") + " " + Saved("Led1", "Top"), "4080 600");
+    EXPECT_EQ(Saved("Text1", "Left") + " " + Saved("Text1", "Top"), "6240 4200");
+
+    saved("ctrl+z");
+    EXPECT_EQ(Saved("Led1", "Left") + " " + Saved("Led1", "Top"), "3840 360") << "the whole drag is one step";
+    EXPECT_EQ(Saved("Text1", "Left") + " " + Saved("Text1", "Top"), "6000 3960");
+    saved("ctrl+y");
+    EXPECT_EQ(Saved("Text1", "Left"), "6240");
+
+    PressIn(id, "ctrl+c");
+    saved("ctrl+v");
+    EXPECT_EQ(Saved("Led2", "Left") + " " + Saved("Led2", "Top"), "4200 720") << "a grid step on";
+    EXPECT_EQ(Saved("Text2", "Left") + " " + Saved("Text2", "Text"), "6360 \"Text1\"");
+}
+
 // The server's sheet from its right-button menu: Tab goes from COM to
 // SPEED, a COM out of 1 to 8 is refused with a message and the sheet stays,
 // OK takes the values, Escape closes the sheet without them.
