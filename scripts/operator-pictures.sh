@@ -53,6 +53,8 @@ dialog cancel
 put s Go false
 quit
 SCRIPT
-"$bin/nimbo-panel" --design examples/dorvo/generale.frm --select ZEMEDIT10 --screenshot "$docs/design-mode.png" \
-  --after 300 >/dev/null
+# Design mode as a person sees it: on a real (virtual) X server.
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env QT_QPA_PLATFORM=xcb \
+  "$bin/nimbo-panel" --design examples/dorvo/generale.frm --select ZEMEDIT10 --screenshot "$docs/design-mode.png" \
+  --after 500 >/dev/null
 echo "operator-pictures: docs/report-{setup,status,client}.png docs/page-{general,modem}.png docs/design-mode.png"
