@@ -95,14 +95,3 @@ TEST_F(BarTest, MissingKeysTakeTheirDefaults)
     EXPECT_EQ(ctrl.Max, 100);
     EXPECT_EQ(ctrl.value, 0);
 }
-
-TEST_F(BarTest, KeepsItsDesignSizeAndIdentity)
-{
-    int cx = 0, cy = 0;
-    ctrl.GetControlSize(&cx, &cy);
-    EXPECT_EQ(cx, 84);
-    EXPECT_EQ(cy, 192);
-    EXPECT_FALSE(ctrl.RequestExtent(100, 100));
-    EXPECT_STREQ(static_cast<const char*>(ctrl.info.typeName), "Zem VBar Control");
-    EXPECT_EQ(GetWindowLongA(ctrl.m_hWnd, GWL_USERDATA), reinterpret_cast<LONG_PTR>(&ctrl.info));
-}

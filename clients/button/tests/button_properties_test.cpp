@@ -91,12 +91,3 @@ TEST_F(ButtonTest, MissingKeysTakeTheirDefaults)
     ctrl.LoadProperties(bag);
     EXPECT_EQ(ctrl.Button, 0);
 }
-
-TEST_F(ButtonTest, KeepsItsDesignSize)
-{
-    int cx = 0, cy = 0;
-    ctrl.GetControlSize(&cx, &cy);
-    EXPECT_EQ(cx, 168);
-    EXPECT_EQ(cy, 24);
-    EXPECT_FALSE(ctrl.RequestExtent(200, 50));
-}

@@ -179,22 +179,6 @@ TEST_F(EditTest, AcceptsExtentRequestsOfTheContainer)
     EXPECT_TRUE(SameRect(placed, RECT{10, 20, 210, 110})) << RectText(placed);
 }
 
-TEST_F(EditTest, DispatchIdentifiersAndNames)
-{
-    const std::pair<DISPID, const char*> expected[] = {
-        {1, "Plc"}, {2, "Reg"}, {3, "Bit"}, {4, "Client"}, {5, "Align"},
-        {6, "Uni"}, {7, "Enum"}, {8, "Size"}, {9, "Value"},
-    };
-    for (const auto& [id, name] : expected) {
-        const DispEntry* e = ctrl->Dispatch().Find(id);
-        ASSERT_NE(e, nullptr) << id;
-        EXPECT_EQ(e->name, name);
-    }
-    for (DISPID stock : {DISPID_READYSTATE, DISPID_CAPTION, DISPID_BACKCOLOR, DISPID_FORECOLOR, DISPID_ENABLED})
-        EXPECT_NE(ctrl->Dispatch().Find(stock), nullptr) << stock;
-    EXPECT_NE(ctrl->Dispatch().FindEvent(DISPID_READYSTATECHANGE), nullptr);
-}
-
 TEST_F(EditTest, PropertiesThroughAutomation)
 {
     EXPECT_EQ(Put(DISPID_EDIT_UNI, Variant::String("bar")), S_OK);

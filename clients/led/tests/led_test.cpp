@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 class LedTest : public ::testing::Test {
@@ -60,16 +59,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(LedTest, DesignSizeAndIdentity)
-{
-    int cx = 0, cy = 0;
-    led.GetControlSize(&cx, &cy);
-    EXPECT_EQ(cx, 168);
-    EXPECT_EQ(cy, 24);
-    EXPECT_STREQ(led.info.typeName, "Zem LED 1");
-    EXPECT_FALSE(led.RequestExtent(300, 50));
-}
 
 TEST_F(LedTest, LampShowsTheBitLitOrUnlit)
 {

@@ -10,29 +10,6 @@ Variant Get(COleControl& c, DISPID id)
 }
 }  // namespace
 
-TEST_F(Led8Test, PropertiesKeepTheirDispatchIdentifiers)
-{
-    const DispatchTable& table = ctrl->Dispatch();
-    const std::pair<const char*, DISPID> expected[] = {
-        {"Plc", 1}, {"Reg", 2}, {"Bit", 3}, {"Client", 4}, {"Align", 5}, {"Led", 6}, {"Value", 7},
-        {"Caption", DISPID_CAPTION}, {"BackColor", DISPID_BACKCOLOR}, {"ForeColor", DISPID_FORECOLOR},
-        {"Enabled", DISPID_ENABLED}, {"ReadyState", DISPID_READYSTATE},
-    };
-    for (auto [name, id] : expected) {
-        const DispEntry* e = table.Find(name);
-        ASSERT_NE(e, nullptr) << name;
-        EXPECT_EQ(e->id, id) << name;
-    }
-}
-
-TEST_F(Led8Test, DeclaresReadyStateChangeWithoutParameters)
-{
-    const EventEntry* e = ctrl->Dispatch().FindEvent(DISPID_READYSTATECHANGE);
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->name, "ReadyStateChange");
-    EXPECT_TRUE(e->paramNames.empty());
-}
-
 TEST_F(Led8Test, LedAcceptsBelowThirtyTwoWithoutRepainting)
 {
     EXPECT_EQ(ctrl->PutProperty(DISPID_LED8_LED, {}, Variant::Long(5)), S_OK);
@@ -97,19 +74,4 @@ TEST_F(Led8Test, PlcAndRegSettersFollowTheCommonRules)
     ctrl->PutProperty(DISPID_CLIENT_REG, {}, Variant::Long(31999));
     ctrl->PutProperty(DISPID_CLIENT_REG, {}, Variant::Long(32000));
     EXPECT_EQ(ctrl->Reg, 31999);
-}
-
-TEST_F(Led8Test, ClientIsTheWindowAndReadOnly)
-{
-    EXPECT_EQ(Get(*ctrl, DISPID_CLIENT_CLIENT).AsLong(), static_cast<std::int32_t>(ctrl->m_hWnd));
-    EXPECT_EQ(ctrl->PutProperty(DISPID_CLIENT_CLIENT, {}, Variant::Long(1)), CTL_E_SETNOTSUPPORTED);
-}
-
-TEST_F(Led8Test, ContainerCannotResizeIt)
-{
-    EXPECT_FALSE(ctrl->RequestExtent(300, 100));
-    int cx = 0, cy = 0;
-    ctrl->GetControlSize(&cx, &cy);
-    EXPECT_EQ(cx, 224);
-    EXPECT_EQ(cy, 48);
 }
