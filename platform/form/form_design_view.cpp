@@ -495,9 +495,13 @@ void DesignView::EditForm()
     settings.height = editor_.ClientSize().cy;
     if (settings.DoModal(form_.Window()) != IDOK)
         return;
+    // Caption and size together are one step to undo.
+    editor_.BeginGesture();
     editor_.SetCaption(settings.caption);
     std::string reason;
-    if (!editor_.SetClientSize(settings.width, settings.height, &reason))
+    const bool sized = editor_.SetClientSize(settings.width, settings.height, &reason);
+    editor_.EndGesture();
+    if (!sized)
         Tell(reason);
     AfterEdit();
 }
