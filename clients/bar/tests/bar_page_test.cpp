@@ -1,26 +1,19 @@
 // The bar's property page: its fields, their ranges and order.
 #include "clients/bar/zem_bar_prop_page.h"
 #include "clients/bar/tests/bar_fixture.h"
+#include "clients/common/tests/page_fixture.h"
 #include "platform/propsheet.h"
 
 #include <cstdlib>
 
 namespace {
 
-class BarPageTest : public BarTest {
+class BarPageTest : public BarTest, protected PageOn<CZemBarPropPage> {
 protected:
     void SetUp() override
     {
         BarTest::SetUp();
-        page.SetObjects({&ctrl});
-        ASSERT_TRUE(page.Create(0));
-    }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
+        OpenOn(ctrl);
     }
     void Fill(std::int32_t align, std::int32_t plc, std::int32_t reg, std::int32_t max, std::int32_t min)
     {
@@ -30,8 +23,6 @@ protected:
         page.SetDlgItemText(IDC_BAR_MAX, std::to_string(max));
         page.SetDlgItemText(IDC_BAR_MIN, std::to_string(min));
     }
-
-    CZemBarPropPage page;
 };
 
 }  // namespace

@@ -3,26 +3,19 @@
 #include "clients/button/zem_button_prop_page.h"
 #include "platform/test_support.h"
 #include "clients/button/tests/button_fixture.h"
+#include "clients/common/tests/page_fixture.h"
 #include "platform/propsheet.h"
 
 #include <cstdlib>
 
 namespace {
 
-class ButtonPageTest : public ButtonTest {
+class ButtonPageTest : public ButtonTest, protected PageOn<CZemButtonPropPage> {
 protected:
     void SetUp() override
     {
         ButtonTest::SetUp();
-        page.SetObjects({&ctrl});
-        ASSERT_TRUE(page.Create(0));
-    }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
+        OpenOn(ctrl);
     }
     void Fill(std::int32_t bit, std::int32_t align, std::int32_t plc, std::int32_t reg, std::int32_t style)
     {
@@ -43,8 +36,6 @@ protected:
                 out.Set(x, y, shown.At(f.left + x, f.top + y));
         return out;
     }
-
-    CZemButtonPropPage page;
 };
 
 const DialogItem* ItemOf(const DialogTemplate& t, UINT id)

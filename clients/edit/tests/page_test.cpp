@@ -1,4 +1,5 @@
 #include "clients/edit/edit_page.h"
+#include "clients/common/tests/page_fixture.h"
 #include "clients/edit/tests/edit_fixture.h"
 #include "platform/propsheet.h"
 #include "platform/registry.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-class EditPageTest : public EditTest {
+class EditPageTest : public EditTest, protected PageOn<CZEMEDITPropPage> {
 protected:
     void SetUp() override
     {
@@ -22,24 +23,14 @@ protected:
         ctrl->SetUni("kW");
         ctrl->SetEnum(12);
         ctrl->SetSize(1);
-        page.SetObjects({ctrl.get()});
-        ASSERT_TRUE(page.Create(0));
+        OpenOn(*ctrl);
     }
     void TearDown() override
     {
         page.DestroyWindow();
         EditTest::TearDown();
     }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        const bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
-    }
     CComboBox* List(UINT id) { return page.Item<CComboBox>(static_cast<int>(id)); }
-
-    CZEMEDITPropPage page;
 };
 
 TEST_F(EditPageTest, FieldsShowTheControl)

@@ -1,5 +1,6 @@
 // The LED's property page: its ranges, the order it checks them in, and the
 // preview that follows the style field.
+#include "clients/common/tests/page_fixture.h"
 #include "clients/led/led_artwork.h"
 #include "clients/led/led_ctrl.h"
 #include "clients/led/led_prop_page.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-class LedPageTest : public ::testing::Test {
+class LedPageTest : public ::testing::Test, protected PageOn<CLedPropPage> {
 protected:
     void SetUp() override
     {
@@ -21,16 +22,10 @@ protected:
         led.SetReg(300);
         led.SetBit(4);
         led.SetLed(3);
-        page.SetObjects({&led});
-        ASSERT_TRUE(page.Create(0));
+        OpenOn(led);
     }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
-    }
+    // The page goes before the control it shows, which is a member here.
+    void TearDown() override { page.DestroyWindow(); }
     // The preview's top left pixel, lit row.
     std::uint32_t PreviewPixel(int x, int y)
     {
@@ -40,7 +35,6 @@ protected:
     }
 
     CLedCtrl led;
-    CLedPropPage page;
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The eight-LED control's property page: its fields, ranges and preview.
+#include "clients/common/tests/page_fixture.h"
 #include "clients/led8/zem_led8_prop_page.h"
 #include "platform/test_support.h"
 #include "clients/led8/tests/led8_fixture.h"
@@ -13,7 +14,7 @@ using led8test::Crop;
 
 namespace {
 
-class Led8PageTest : public ::testing::Test {
+class Led8PageTest : public ::testing::Test, protected PageOn<CZemLed8PropPage> {
 protected:
     void SetUp() override
     {
@@ -24,16 +25,10 @@ protected:
         ctrl.SetAlign(1);
         ctrl.SetLed(5);
         ctrl.SetText("Allarmi");
-        page.SetObjects({&ctrl});
-        ASSERT_TRUE(page.Create(0));
+        OpenOn(ctrl);
     }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
-    }
+    // The page goes before the control it shows, which is a member here.
+    void TearDown() override { page.DestroyWindow(); }
     nimbo::Pixels Preview()
     {
         UpdateWindow(page.m_hWnd);
@@ -42,7 +37,6 @@ protected:
     }
 
     CZemLed8Ctrl ctrl;
-    CZemLed8PropPage page;
 };
 
 const DialogItem* ItemAt(const DialogTemplate& t, int x, int y)

@@ -1,5 +1,6 @@
 // The two-caption text control's property page: labels that follow the bit,
 // its own ranges and exchange order.
+#include "clients/common/tests/page_fixture.h"
 #include "clients/text/zem_text_prop_page.h"
 #include "clients/text/tests/text_fixture.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-class TextPageTest : public ::testing::Test {
+class TextPageTest : public ::testing::Test, protected PageOn<CZemTextPropPage> {
 protected:
     void SetUp() override
     {
@@ -22,19 +23,12 @@ protected:
         ctrl.SetAlign(TEXT_ALIGN_CENTRE);
         ctrl.SetCaptionOn("Ferma");
         ctrl.SetCaptionOff("In marcia");
-        page.SetObjects({&ctrl});
-        ASSERT_TRUE(page.Create(0));
+        OpenOn(ctrl);
     }
-    bool Apply()
-    {
-        ::testing::internal::CaptureStderr();
-        bool applied = page.Apply();
-        ::testing::internal::GetCapturedStderr();
-        return applied;
-    }
+    // The page goes before the control it shows, which is a member here.
+    void TearDown() override { page.DestroyWindow(); }
 
     CZemTextCtrl ctrl;
-    CZemTextPropPage page;
 };
 
 const DialogItem* ItemAt(const DialogTemplate& t, int x, int y)
