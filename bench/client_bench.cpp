@@ -94,6 +94,42 @@ BENCHMARK_CAPTURE(FullPaint, button, "ZEMBUTTONLib.ZemButton")->Unit(benchmark::
 BENCHMARK_CAPTURE(FullPaint, bar, "ZEMBARLib.ZemBar")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(FullPaint, edit, "ZEMEDITLib.ZEMEDIT")->Unit(benchmark::kMicrosecond);
 
+// Closing a window that holds a server and N registered lamps: the window,
+// its children's windows and the objects, timed apart from their making.
+// It grows linearly with N.
+void CloseWindowOfLamps(benchmark::State& state)
+{
+    const int lamps = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        CWnd window;
+        window.CreateWindowed(0, RECT{0, 0, 800, 600});
+        CNimboCtrl server;
+        server.ResetProperties();
+        server.CreateControlWindow(window.m_hWnd, 0, 0);
+        std::vector<std::unique_ptr<COleControl>> clients;
+        for (int i = 0; i < lamps; ++i) {
+            std::string error;
+            std::unique_ptr<COleControl> c(nimbo::CreateControl("LED.LedCtrl.1", &error));
+            if (!c) {
+                state.SkipWithError(error.c_str());
+                return;
+            }
+            c->CreateControlWindow(window.m_hWnd, (i % 4) * 180, (i / 4) % 20 * 28);
+            server.AddClient(c->m_hWnd);
+            clients.push_back(std::move(c));
+        }
+        // Shown and settled, as a panel is by the time someone closes it.
+        ShowWindow(window.m_hWnd, SW_SHOW);
+        nimbo::RunEventLoop(0);
+        state.ResumeTiming();
+        window.DestroyWindow();
+        clients.clear();
+    }
+    state.counters["lamps"] = lamps;
+}
+BENCHMARK(CloseWindowOfLamps)->Arg(1000)->Arg(4000)->Arg(16000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 const char kUsage[] =

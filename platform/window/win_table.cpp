@@ -1,8 +1,8 @@
 #include "platform/window/win_table_qt.h"
 
-#include <algorithm>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <unordered_map>
 
 namespace nimbo::win {
@@ -11,6 +11,9 @@ namespace {
 struct Table {
     std::mutex lock;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> windows;
+    // Each parent's children, oldest first (handles only grow): closing a
+    // window finds its children without a walk over every window there is.
+    std::unordered_map<HWND, std::set<HWND>> children;
     // Handles are never given twice, so a stale handle can never reach a
     // newer window.
     std::uint64_t next = 0x10000;
@@ -66,6 +69,8 @@ WindowRecord* Add(CWnd* wnd, HWND parent)
     t.next += 4;
     WindowRecord* result = record.get();
     t.windows.emplace(result->handle, std::move(record));
+    if (parent)
+        t.children[parent].insert(result->handle);
     return result;
 }
 
@@ -75,22 +80,23 @@ void Remove(HWND window)
     Table& t = TheTable();
     std::lock_guard<std::mutex> guard(t.lock);
     auto it = t.windows.find(window);
-    if (it != t.windows.end()) {
-        gone = std::move(it->second);
-        t.windows.erase(it);
+    if (it == t.windows.end())
+        return;
+    gone = std::move(it->second);
+    t.windows.erase(it);
+    if (auto siblings = t.children.find(gone->parent); siblings != t.children.end()) {
+        siblings->second.erase(window);
+        if (siblings->second.empty())
+            t.children.erase(siblings);
     }
 }
 
 std::vector<HWND> ChildrenOf(HWND window)
 {
-    std::vector<HWND> children;
     Table& t = TheTable();
     std::lock_guard<std::mutex> guard(t.lock);
-    for (const auto& [handle, record] : t.windows)
-        if (record->parent == window)
-            children.push_back(handle);
-    std::sort(children.begin(), children.end());
-    return children;
+    const auto it = t.children.find(window);
+    return it == t.children.end() ? std::vector<HWND>() : std::vector<HWND>(it->second.begin(), it->second.end());
 }
 
 DispatchGuard::DispatchGuard() { ++dispatchDepth; }
