@@ -80,13 +80,12 @@ std::string BaseName(const std::string& className)
     return form::IsName(name) ? name : "Control";
 }
 
-// The stem and the first number no control of the design has yet.
-std::string FreeName(const std::string& stem, const form::FormDesign& design)
+// The stem and the first number no name taken has yet.
+std::string FreeName(const std::string& stem, const std::vector<std::string>& taken)
 {
     for (int n = 1;; ++n) {
         const std::string name = stem + std::to_string(n);
-        if (std::none_of(design.controls.begin(), design.controls.end(),
-                         [&name](const ControlDesign& c) { return form::SameName(c.name, name); }))
+        if (std::none_of(taken.begin(), taken.end(), [&name](const std::string& t) { return form::SameName(t, name); }))
             return name;
     }
 }
@@ -161,9 +160,7 @@ bool FormEditor::Ready(std::string* reason) const
 {
     if (created_.empty())
         return true;
-    if (reason)
-        *reason = created_;
-    return false;
+    return Fail(reason, created_);
 }
 
 std::vector<std::string> FormEditor::Names() const
@@ -230,9 +227,7 @@ bool FormEditor::Resize(const std::string& name, int width, int height, std::str
         // The control is asked, as a container asks; one that refuses
         // keeps the size it has.
         if (!p->control->RequestExtent(cx, cy)) {
-            if (reason)
-                *reason = name + " keeps its size";
-            return false;
+            return Fail(reason, name + " keeps its size");
         }
     } else {
         const RECT r = PixelRect(S(), *p);
@@ -256,7 +251,7 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
     if (const form::Standard kind = form::StandardClass(className); kind != form::Standard::None) {
         form::FormDesign now = Design();
         ControlDesign c;
-        c.name = FreeName(form::StandardName(kind), now);
+        c.name = FreeName(form::StandardName(kind), Names());
         c.className = form::StandardName(kind);
         c.left = OnGrid(left);
         c.top = OnGrid(top);
@@ -271,7 +266,7 @@ std::string FormEditor::Add(const std::string& className, int left, int top, std
         Fail(reason, why);
         return {};
     }
-    std::string name = FreeName(BaseName(className), Design());
+    std::string name = FreeName(BaseName(className), Names());
     control->ResetProperties();
     control->SetAmbientUserMode(FALSE);
     ControlDesign c;
@@ -301,9 +296,7 @@ bool FormEditor::Remove(const std::string& name, std::string* reason)
         return false;
     // The file would name a server that is not there, and not load again.
     if (form::SameName(s.design.server, name)) {
-        if (reason)
-            *reason = name + " is the server form " + s.design.name + " declares; it stays";
-        return false;
+        return Fail(reason, name + " is the server form " + s.design.name + " declares; it stays");
     }
     const std::size_t i = static_cast<std::size_t>(p - s.placed.data());
     if (p->wnd->m_hWnd)
@@ -359,9 +352,7 @@ bool FormEditor::SetClientSize(int width, int height, std::string* reason)
 {
     Step step(*this);
     if (width <= 0 || height <= 0 || width > form::kMaxTwips || height > form::kMaxTwips) {
-        if (reason)
-            *reason = "the form's width and height are 1 to " + std::to_string(form::kMaxTwips) + " twips";
-        return false;
+        return Fail(reason, "the form's width and height are 1 to " + std::to_string(form::kMaxTwips) + " twips");
     }
     S().design.clientWidth = width;
     S().design.clientHeight = height;
@@ -414,9 +405,10 @@ std::vector<std::string> FormEditor::Paste(std::string* reason)
         return {};
     }
     ++pastes_;
-    std::vector<std::string> names;
+    std::vector<std::string> taken = Names(), names;
     for (ControlDesign& c : clip.controls) {
-        c.name = FreeName(Stem(c.name), now);
+        c.name = FreeName(Stem(c.name), taken);
+        taken.push_back(c.name);
         c.left = OnGrid(c.left.value_or(0) + pastes_ * kGrid);
         c.top = OnGrid(c.top.value_or(0) + pastes_ * kGrid);
         names.push_back(c.name);
