@@ -2,13 +2,12 @@
 // client windows when none, some or all of their registers changed, and one
 // full paint of each kind of control. Controls are created by class from
 // the registration store, exactly as a host creates them.
+#include "bench/benchmark_main.h"
 #include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/test_support.h"
 #include "platform/wingdi.h"
 #include "server/nimbo_ctrl.h"
-
-#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -138,21 +137,6 @@ const char kUsage[] =
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 0);
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    // What the benchmark library did not take is no option of this program.
-    if (argc > 1) {
-        std::fprintf(stderr, "client_bench: %s %s\n%s", argv[1][0] == '-' ? "unknown option" : "unexpected", argv[1],
-                     kUsage);
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks(argc, argv, "client_bench", kUsage);
 }

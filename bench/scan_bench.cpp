@@ -4,12 +4,11 @@
 // bound the timer period and the pause after each request allow (one block
 // of 16 registers per tick). A period too short for the line completes no
 // pass at all, and says so.
+#include "bench/benchmark_main.h"
 #include "platform/winuser.h"
 #include "server/nimbo_ctrl.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
@@ -106,20 +105,5 @@ const char kUsage[] =
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-    }
-    benchmark::Initialize(&argc, argv);
-    // What the benchmark library did not take is no option of this program.
-    if (argc > 1) {
-        std::fprintf(stderr, "scan_bench: %s %s\n%s", argv[1][0] == '-' ? "unknown option" : "unexpected", argv[1],
-                     kUsage);
-        return 2;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks(argc, argv, "scan_bench", kUsage);
 }
