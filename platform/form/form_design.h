@@ -40,7 +40,8 @@ struct ControlDesign {
     const Property* Find(const std::string& key) const;
 };
 
-struct FormDesign {
+// The form's own settings and declarations, everything but its controls.
+struct FormSettings {
     std::string file;
     // The comments and blank lines before "Form", as written.
     std::string preamble;
@@ -53,7 +54,6 @@ struct FormDesign {
     std::string iconModule;  // empty: no icon
     UINT iconId = 0;
     int iconLine = 0;
-    std::vector<ControlDesign> controls;
 
     // What the form does by itself, without a host's code: the server its
     // client controls register with (a control on the form, or kOpener for
@@ -69,6 +69,10 @@ struct FormDesign {
 
     // "FILE:LINE: " to put before a reason.
     std::string At(int line) const;
+};
+
+struct FormDesign : FormSettings {
+    std::vector<ControlDesign> controls;
 };
 
 // Reads and checks the whole file: syntax, names, values, classes.

@@ -539,8 +539,8 @@ form::FormDesign FormEditor::Design() const
     const FormState& s = S();
     // The form's own settings, and the controls as they stand: the file's
     // list is what the form was built from, the placed controls what it is.
-    form::FormDesign now = s.design;
-    now.controls.clear();
+    form::FormDesign now;
+    static_cast<form::FormSettings&>(now) = s.design;
     for (const Placed& p : s.placed)
         now.controls.push_back(Current(s, p));
     return now;

@@ -371,7 +371,7 @@ const Property* ControlDesign::Find(const std::string& key) const
     return nullptr;
 }
 
-std::string FormDesign::At(int line) const
+std::string FormSettings::At(int line) const
 {
     return file + ":" + std::to_string(line) + ": ";
 }
