@@ -188,11 +188,7 @@ protected:
             view_->AfterEdit();
     }
 
-    void mouseReleaseEvent(QMouseEvent*) override
-    {
-        EndDrag();
-        view_->AfterEdit();
-    }
+    void mouseReleaseEvent(QMouseEvent*) override { EndDrag(); }
 
     void hideEvent(QHideEvent*) override { EndDrag(); }
 
