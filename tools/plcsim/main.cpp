@@ -21,10 +21,18 @@
 namespace {
 
 volatile sig_atomic_t g_stop_requested = 0;
+// 1 after SIGUSR1 (every station falls silent, as if the cable were
+// pulled), 0 after SIGUSR2 (they answer again); -1 until either arrives.
+volatile sig_atomic_t g_silenced = -1;
 
 void RequestStop(int)
 {
     g_stop_requested = 1;
+}
+
+void Silence(int signal)
+{
+    g_silenced = signal == SIGUSR1 ? 1 : 0;
 }
 
 void CatchStopSignals()
@@ -36,6 +44,20 @@ void CatchStopSignals()
     sigaction(SIGTERM, &action, nullptr);
     // A closed terminal must not leave the link behind either.
     sigaction(SIGHUP, &action, nullptr);
+    action.sa_handler = Silence;
+    sigaction(SIGUSR1, &action, nullptr);
+    sigaction(SIGUSR2, &action, nullptr);
+}
+
+// Each station keeps its own faults; silence comes on top and goes again.
+void ApplySilence(plcsim::StationSet& stations, const std::vector<plcsim::Faults>& own, bool silenced)
+{
+    const std::vector<int> numbers = stations.Numbers();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        plcsim::Faults faults = own[i];
+        faults.silent = faults.silent || silenced;
+        stations.Find(numbers[i])->SetFaults(faults);
+    }
 }
 
 std::string Usage()
@@ -120,6 +142,11 @@ int main(int argc, char** argv)
                 JoinNumbers(stations.Numbers()).c_str(), modem ? " behind a modem in command mode" : "");
     std::fflush(stdout);
 
+    std::vector<Faults> ownFaults;
+    for (int number : stations.Numbers())
+        ownFaults.push_back(stations.Find(number)->GetFaults());
+    sig_atomic_t silenced = -1;
+
     const auto started = std::chrono::steady_clock::now();
     const auto duration = std::chrono::duration<double>(options.duration_s);
     while (!g_stop_requested) {
@@ -129,6 +156,12 @@ int main(int argc, char** argv)
         const auto now_ms = std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
         for (auto& mover : movers)
             mover->Advance(now_ms);
+        if (g_silenced != silenced) {
+            silenced = g_silenced;
+            ApplySilence(stations, ownFaults, silenced == 1);
+            std::fprintf(log, "%s\n", silenced == 1 ? "all stations silent (SIGUSR1)" : "stations answer again (SIGUSR2)");
+            std::fflush(log);
+        }
         std::this_thread::sleep_for(kTick);
     }
 

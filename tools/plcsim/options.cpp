@@ -234,7 +234,7 @@ std::string UsageText()
            "station 1 is simulated. COM<N>.plcsim beside the link records the running\n"
            "plcsim; a COM another running plcsim serves is refused, and so is any entry\n"
            "other than a link a plcsim that died left behind, which is removed.\n"
-           "SIGTERM, SIGINT and SIGHUP stop it and remove the link.\n"
+           "SIGTERM, SIGINT and SIGHUP stop it and remove the link. SIGUSR1 makes every\nstation fall silent, as a pulled cable would; SIGUSR2 lets them answer again.\n"
            "\n"
            "station faults: silent badsum wrongstation truncated nozero garbage writezero\n"
            "                delay=MS endpass=BLOCKS\n"

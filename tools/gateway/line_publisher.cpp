@@ -1,0 +1,143 @@
+#include "tools/gateway/line_publisher.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace gateway {
+
+const char* StatusText(PlcStatus status)
+{
+    switch (status) {
+    case PlcStatus::Ok:
+        return "ok";
+    case PlcStatus::Dead:
+        return "dead";
+    case PlcStatus::Off:
+        return "off";
+    case PlcStatus::Unknown:
+        break;
+    }
+    return "";
+}
+
+LinePublisher::LinePublisher(std::string prefix) : prefix_(std::move(prefix)) {}
+
+std::string LinePublisher::PlcTopic(int plc) const
+{
+    return prefix_ + "/plc/" + std::to_string(plc);
+}
+
+std::string LinePublisher::RegisterTopic(int plc, int reg) const
+{
+    return PlcTopic(plc) + "/reg/" + std::to_string(reg);
+}
+
+std::string LinePublisher::PassTopic(int plc) const
+{
+    return PlcTopic(plc) + "/pass";
+}
+
+Message LinePublisher::PassMessage(int plc, const Pass& pass) const
+{
+    std::string json = "{\"first\":" + std::to_string(pass.first) + ",\"values\":[";
+    for (std::size_t i = 0; i < pass.values.size(); ++i) {
+        if (i > 0)
+            json += ',';
+        json += std::to_string(pass.values[i]);
+    }
+    char seen[16];
+    std::snprintf(seen, sizeof seen, "%02d:%02d:%02d", (pass.lastSeen >> 16) & 0xFF, (pass.lastSeen >> 8) & 0xFF,
+                  pass.lastSeen & 0xFF);
+    json += "],\"ms\":" + std::to_string(pass.passMs) + ",\"seen\":\"" + seen + "\"}";
+    return {PassTopic(plc), std::move(json), true};
+}
+
+std::vector<Message> LinePublisher::PassClosed(int plc, Pass pass, bool connected)
+{
+    std::vector<Message> out;
+    if (plc < 1 || plc > kPlcs)
+        return out;
+    const int i = plc - 1;
+    ++counters_.passes;
+    if (!connected) {
+        // The broker will get this pass whole on return; what changed in
+        // between is counted, not queued.
+        const Pass& before = passes_[i];
+        const bool sameRange = passed_[i] && before.first == pass.first && before.values.size() == pass.values.size();
+        for (std::size_t r = 0; r < pass.values.size(); ++r)
+            if (!sameRange || before.values[r] != pass.values[r])
+                ++counters_.dropped;
+        passes_[i] = std::move(pass);
+        passed_[i] = true;
+        return out;
+    }
+    Pass& held = published_[i];
+    const bool sameRange = anyPublished_[i] && held.first == pass.first && held.values.size() == pass.values.size();
+    for (std::size_t r = 0; r < pass.values.size(); ++r)
+        if (!sameRange || held.values[r] != pass.values[r])
+            out.push_back({RegisterTopic(plc, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true});
+    out.push_back(PassMessage(plc, pass));
+    held.first = pass.first;
+    held.values = pass.values;
+    anyPublished_[i] = true;
+    passes_[i] = std::move(pass);
+    passed_[i] = true;
+    return out;
+}
+
+std::vector<Message> LinePublisher::Statuses(const std::array<PlcStatus, kPlcs>& now, bool connected)
+{
+    std::vector<Message> out;
+    for (int i = 0; i < kPlcs; ++i) {
+        if (now[i] == PlcStatus::Unknown)
+            continue;
+        status_[i] = now[i];
+        if (connected && statusPublished_[i] != now[i]) {
+            out.push_back({PlcTopic(i + 1) + "/status", StatusText(now[i]), true});
+            statusPublished_[i] = now[i];
+        }
+    }
+    return out;
+}
+
+std::vector<Message> LinePublisher::Reconnected()
+{
+    if (everConnected_)
+        ++counters_.reconnections;
+    everConnected_ = true;
+    std::vector<Message> out{StateMessage(true)};
+    for (int i = 0; i < kPlcs; ++i) {
+        statusPublished_[i] = status_[i];
+        if (status_[i] != PlcStatus::Unknown)
+            out.push_back({PlcTopic(i + 1) + "/status", StatusText(status_[i]), true});
+    }
+    for (int i = 0; i < kPlcs; ++i) {
+        if (!passed_[i])
+            continue;
+        const Pass& pass = passes_[i];
+        for (std::size_t r = 0; r < pass.values.size(); ++r)
+            out.push_back({RegisterTopic(i + 1, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true});
+        out.push_back(PassMessage(i + 1, pass));
+        published_[i].first = pass.first;
+        published_[i].values = pass.values;
+        anyPublished_[i] = true;
+    }
+    return out;
+}
+
+Message LinePublisher::StateMessage(bool online) const
+{
+    return {prefix_ + "/state", online ? "online" : "offline", true};
+}
+
+Message LinePublisher::StatsMessage() const
+{
+    const Counters& c = counters_;
+    return {prefix_ + "/stats",
+            "{\"passes\":" + std::to_string(c.passes) + ",\"writes\":" + std::to_string(c.writes) +
+                ",\"refused\":" + std::to_string(c.refused) + ",\"reconnections\":" + std::to_string(c.reconnections) +
+                ",\"dropped\":" + std::to_string(c.dropped) + "}",
+            false};
+}
+
+}  // namespace gateway
