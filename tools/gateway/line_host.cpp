@@ -17,9 +17,6 @@ constexpr char kButtonClass[] = "ZEMBUTTONLib.ZemButton";
 constexpr char kCom[] = "COM";
 constexpr char kPort[] = "InternalComSer";
 constexpr char kFastScan[] = "FastScan";
-// A PLC that never answered is called dead only once the scan had time to
-// ask it; its table says "dead" from the start.
-constexpr unsigned kFirstRoundMs = 3000;
 
 // The server's declaration, as a form would hold it.
 std::string LineForm(const GatewayOptions& o)
@@ -123,6 +120,12 @@ bool LineHost::Open(const GatewayOptions& o, Handlers handlers, std::string* err
         return false;
     }
     port_ = reinterpret_cast<CComSer*>(static_cast<std::intptr_t>(address.AsInt64()));
+    auto passClosed = std::move(handlers.passClosed);
+    handlers.passClosed = [this, passClosed](int plc) {
+        statuses_.PassClosed(plc, port_->passStart);
+        if (passClosed)
+            passClosed(plc);
+    };
     tap_ = std::make_unique<LineTap>(std::move(handlers));
     if (!tap_->Create(form_->Window())) {
         *error = "cannot make the gateway's window";
@@ -141,7 +144,7 @@ bool LineHost::Start(bool fast, std::string* error)
         *error = "cannot open COM" + std::to_string(Com());
         return false;
     }
-    startedAt_ = GetTickCount();
+    statuses_.Started(GetTickCount());
     return true;
 }
 
@@ -162,23 +165,9 @@ bool LineHost::LineOpen() const
     return port_ && port_->portHandle != INVALID_HANDLE_VALUE && port_->portHandle != nullptr;
 }
 
-// Enabled PLCs are ok or dead as their last pass left them; one whose pass
-// is under way keeps what it was.
 std::array<PlcStatus, kPlcs> LineHost::Statuses(unsigned nowMs)
 {
-    std::array<PlcStatus, kPlcs> now{};
-    for (int i = 0; i < kPlcs && port_; ++i) {
-        if (port_->plcEnabled[i] == 0) {
-            now[i] = PlcStatus::Off;
-        } else if (port_->plcStatus[i] == PLC_OK) {
-            now[i] = PlcStatus::Ok;
-            everOk_[i] = true;
-        } else if (port_->plcStatus[i] == PLC_DEAD && LineOpen() &&
-                   (everOk_[i] || nowMs - startedAt_ >= kFirstRoundMs)) {
-            now[i] = PlcStatus::Dead;
-        }
-    }
-    return now;
+    return statuses_.Read({port_->plcEnabled, port_->plcStatus, port_->currentPlc, port_->passStart, LineOpen()}, nowMs);
 }
 
 std::vector<RegisterRange> LineHost::ButtonRegisters() const

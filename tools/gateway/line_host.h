@@ -6,6 +6,7 @@
 
 #include "tools/gateway/gateway_options.h"
 #include "tools/gateway/line_publisher.h"
+#include "tools/gateway/status_watch.h"
 
 #include "platform/variant.h"
 
@@ -46,7 +47,7 @@ public:
     int Com() const;
     CComSer& Port() { return *port_; }
     bool LineOpen() const;
-    // Each PLC's status as the scan's tables tell it now (see the .cpp).
+    // Each PLC's status as the scan's tables tell it now.
     std::array<PlcStatus, kPlcs> Statuses(unsigned nowMs);
     // The registers the form's buttons write, one range each.
     std::vector<RegisterRange> ButtonRegisters() const;
@@ -61,8 +62,7 @@ private:
     std::string serverName_;
     CComSer* port_ = nullptr;
     std::unique_ptr<LineTap> tap_;
-    std::array<bool, kPlcs> everOk_{};
-    unsigned startedAt_ = 0;
+    StatusWatch statuses_;
 };
 
 }  // namespace gateway

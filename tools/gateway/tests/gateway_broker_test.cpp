@@ -1,0 +1,197 @@
+// plcsim -> nimbo-gateway -> mosquitto -> a subscriber, all real processes.
+#include "tools/gateway/tests/broker_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <sstream>
+
+using brokertest::Client;
+using brokertest::Eventually;
+
+namespace {
+
+const std::string kPrefix = "nimbo/COM1";
+
+class GatewayOnBroker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/nimbo-gateway-XXXXXX";
+        folder = mkdtemp(pattern);
+        std::filesystem::create_directory(folder + "/devices");
+        setenv("NIMBO_DEVICES", (folder + "/devices").c_str(), 1);
+        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+        ASSERT_TRUE(broker.Start(folder)) << Read(folder + "/mosquitto.out.err");
+        ASSERT_TRUE(simulator.Start(std::string(NIMBO_BIN) + "/plcsim",
+                                    {"--com", "1", "--log", folder + "/sim.log", "--set", "1:300=7", "--counter",
+                                     "1:301:1:400"},
+                                    folder + "/sim.out"));
+        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(folder + "/devices/COM1"); }));
+    }
+    void TearDown() override
+    {
+        gateway.Stop();
+        simulator.Stop();
+        broker.Stop();
+        std::filesystem::remove_all(folder);
+    }
+
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::string GatewayLog() const { return Read(folder + "/gateway.out.err"); }
+
+    void StartGateway(std::vector<std::string> more = {})
+    {
+        std::vector<std::string> args{"--com",    "1",          "--speed",     "115200", "--timer", "20",
+                                      "--plc",    "1:300-303",  "--broker",    broker.Url()};
+        args.insert(args.end(), more.begin(), more.end());
+        ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out"));
+        ASSERT_TRUE(Eventually([&] { return GatewayLog().find("connected to") != std::string::npos; }))
+            << GatewayLog();
+    }
+
+    std::string folder;
+    brokertest::Broker broker;
+    xtest::ChildProcess simulator;
+    xtest::ChildProcess gateway;
+};
+
+TEST_F(GatewayOnBroker, PublishesTheRetainedImageThenEachChangeOnce)
+{
+    StartGateway();
+    Client late(broker.Port());
+    late.Subscribe(kPrefix + "/#");
+    // A subscriber that comes late gets the whole image at once, retained.
+    ASSERT_TRUE(late.Awaits(kPrefix + "/plc/1/reg/300", "7"));
+    EXPECT_TRUE(late.Awaits(kPrefix + "/state", "online"));
+    EXPECT_TRUE(late.Awaits(kPrefix + "/plc/1/status", "ok"));
+    EXPECT_TRUE(late.Awaits(kPrefix + "/plc/2/status", "off"));
+    EXPECT_NE(late.Last(kPrefix + "/plc/1/pass").find("\"first\":300,\"values\":[7,"), std::string::npos);
+
+    // The counter moves every 400 ms while passes close every few tens of
+    // ms: each of its values is published once, the constant never again.
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    const auto counter = late.On(kPrefix + "/plc/1/reg/301");
+    ASSERT_GE(counter.size(), 5u);
+    for (std::size_t i = 1; i < counter.size(); ++i)
+        EXPECT_EQ(std::stoi(counter[i]), std::stoi(counter[i - 1]) + 1) << "at " << i;
+    EXPECT_EQ(late.On(kPrefix + "/plc/1/reg/300").size(), 1u);
+    EXPECT_EQ(late.On(kPrefix + "/plc/1/reg/302").size(), 1u);
+}
+
+TEST_F(GatewayOnBroker, TellsAStationGoneSilentAndBack)
+{
+    StartGateway();
+    Client watcher(broker.Port());
+    watcher.Subscribe(kPrefix + "/plc/1/status");
+    ASSERT_TRUE(watcher.Awaits(kPrefix + "/plc/1/status", "ok"));
+    kill(simulator.Pid(), SIGUSR1);
+    EXPECT_TRUE(watcher.Awaits(kPrefix + "/plc/1/status", "dead"));
+    kill(simulator.Pid(), SIGUSR2);
+    EXPECT_TRUE(watcher.Awaits(kPrefix + "/plc/1/status", "ok"));
+}
+
+TEST_F(GatewayOnBroker, WritesOnlyWhereAllowedAndAnswersEachRequest)
+{
+    StartGateway({"--writable", "1:300-300"});
+    Client op(broker.Port());
+    op.Subscribe("reply/#");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    op.Publish(kPrefix + "/plc/1/reg/300/set", "42", false, "reply/a");
+    EXPECT_TRUE(op.Awaits("reply/a", "done 42"));
+    EXPECT_TRUE(Eventually([&] { return Read(folder + "/sim.log").find("write reg=300 value=42") != std::string::npos; }));
+
+    for (int i = 0; i < 3; ++i)
+        op.Publish(kPrefix + "/plc/1/reg/301/set", "5", false, "reply/b");
+    op.Publish(kPrefix + "/plc/40/reg/1/set", "5", false, "reply/c");
+    EXPECT_TRUE(op.Awaits("reply/b", "refused: register not writable"));
+    EXPECT_TRUE(op.Awaits("reply/c", "refused: no such PLC (1 to 32)"));
+    EXPECT_EQ(Read(folder + "/sim.log").find("write reg=301"), std::string::npos);
+    // Refusals are logged once per cause, not once per message.
+    const std::string log = GatewayLog();
+    const auto first = log.find("register not writable");
+    ASSERT_NE(first, std::string::npos) << log;
+    EXPECT_EQ(log.find("register not writable", first + 1), std::string::npos) << log;
+}
+
+TEST_F(GatewayOnBroker, NeverWritesARetainedRequestNotEvenAfterARestart)
+{
+    Client op(broker.Port());
+    op.Publish(kPrefix + "/plc/1/reg/300/set", "99", true);  // left there before the gateway runs
+    StartGateway({"--writable", "1:300-300"});
+    op.Publish(kPrefix + "/plc/1/reg/300/set", "98", true);  // and while it runs
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    gateway.Stop();
+    StartGateway({"--writable", "1:300-300"});
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const std::string log = Read(folder + "/sim.log");
+    EXPECT_EQ(log.find("value=99"), std::string::npos);
+    EXPECT_EQ(log.find("value=98"), std::string::npos);
+    EXPECT_NE(GatewayLog().find("retained set message"), std::string::npos) << GatewayLog();
+}
+
+TEST_F(GatewayOnBroker, RidesOutTheBrokerGoingAwayAndComesBackWithTheImage)
+{
+    StartGateway();
+    broker.Stop();
+    const std::size_t before = Read(folder + "/sim.log").size();
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    // The line was scanned all the while.
+    EXPECT_GT(Read(folder + "/sim.log").size(), before + 10000);
+
+    ASSERT_TRUE(broker.Start(folder));
+    const auto back = std::chrono::steady_clock::now();
+    Client late(broker.Port());
+    late.Subscribe(kPrefix + "/#");
+    // The broker kept nothing: what the subscriber gets was published anew.
+    EXPECT_TRUE(late.Awaits(kPrefix + "/state", "online", 6));
+    EXPECT_LE(std::chrono::steady_clock::now() - back, std::chrono::seconds(6));
+    EXPECT_TRUE(late.Awaits(kPrefix + "/plc/1/reg/300", "7", 2));
+    EXPECT_TRUE(late.Awaits(kPrefix + "/plc/1/status", "ok", 2));
+}
+
+TEST_F(GatewayOnBroker, SigtermLeavesOfflineAndEndsWithinASecond)
+{
+    StartGateway();
+    Client watcher(broker.Port());
+    watcher.Subscribe(kPrefix + "/state");
+    ASSERT_TRUE(watcher.Awaits(kPrefix + "/state", "online"));
+    const auto asked = std::chrono::steady_clock::now();
+    kill(gateway.Pid(), SIGTERM);
+    int status = -1;
+    ASSERT_TRUE(Eventually([&] { return gateway.Ended(&status); }, 5));
+    EXPECT_LE(std::chrono::steady_clock::now() - asked, std::chrono::seconds(1));
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(watcher.Awaits(kPrefix + "/state", "offline", 2));
+    Client late(broker.Port());
+    late.Subscribe(kPrefix + "/state");
+    EXPECT_TRUE(late.Awaits(kPrefix + "/state", "offline", 5));
+}
+
+TEST_F(GatewayOnBroker, RefusesAPasswordFileOthersMayRead)
+{
+    const std::string secret = folder + "/secret";
+    std::ofstream(secret) << "hunter2\n";
+    chmod(secret.c_str(), 0644);
+    ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway",
+                              {"--com", "1", "--plc", "1:300-303", "--broker", broker.Url(), "--user", "op",
+                               "--password-file", secret},
+                              folder + "/gateway.out"));
+    int status = -1;
+    ASSERT_TRUE(Eventually([&] { return gateway.Ended(&status); }, 10));
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(GatewayLog().find(secret + " may be read by others (mode 0644)"), std::string::npos) << GatewayLog();
+    EXPECT_EQ(GatewayLog().find("hunter2"), std::string::npos);
+}
+
+}  // namespace
