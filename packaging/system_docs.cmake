@@ -31,6 +31,7 @@ set(NIMBO_MANUAL_PAGES
   "nimbo-poll\;poll or write the registers of a PLC on a serial line"
   "nimbo-container\;try the kit's controls from a script of commands"
   "nimbo-regsvr\;register control libraries in the registration store"
+  "nimbo-gateway\;publish a PLC line on an MQTT broker and take writes from it"
   "plcsim\;simulated PLC stations on a pseudo-terminal")
 set(pages)
 foreach(entry IN LISTS NIMBO_MANUAL_PAGES)

@@ -20,12 +20,14 @@ else
 fi
 
 # The second line runs the programs under a real X server with real input
-# events; the last makes and checks the Debian package: dependencies computed
-# from the binaries, manual pages from --help, lintian, dpkg as non-root.
+# events; the third makes and checks the Debian package: dependencies computed
+# from the binaries, manual pages from --help, lintian, dpkg as non-root; the
+# last is the MQTT client library of the gateway and the broker its tests run.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev fonts-liberation2 fontconfig clang libclang-rt-14-dev
           xvfb xdotool libxcb1-dev
-          dpkg-dev file help2man lintian fakeroot)
+          dpkg-dev file help2man lintian fakeroot
+          libmosquitto-dev mosquitto mosquitto-clients)
 missing=()
 if [ "${NIMBO_SKIP_PACKAGES:-0}" != 1 ] && command -v dpkg-query >/dev/null; then
   for p in "${packages[@]}"; do
