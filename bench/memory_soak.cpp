@@ -8,6 +8,7 @@
 //   memory_soak [--seconds N] [--warmup N]     (defaults 60 and 5)
 #include "clients/led/led_ctrl.h"
 #include "platform/winuser.h"
+#include "bench/soak_options.h"
 #include "server/nimbo_ctrl.h"
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
@@ -65,46 +66,15 @@ const char kUsage[] =
     "Resident memory of a server with 200 lamps whose registers change on\n"
     "every pass: after the warm-up, once a minute, and at the end.\n";
 
-// Nothing when the arguments are fine; else the status to exit with, after
-// the usage (asked for, or with what is wrong) has been printed.
-std::optional<int> CheckArguments(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (arg != "--seconds" && arg != "--warmup") {
-            std::fprintf(stderr, "memory_soak: %s %s\n%s", arg.starts_with("-") ? "unknown option" : "unexpected",
-                         argv[i], kUsage);
-            return 2;
-        }
-        if (++i >= argc) {
-            std::fprintf(stderr, "memory_soak: %s needs a value\n", argv[i - 1]);
-            return 2;
-        }
-    }
-    return std::nullopt;
-}
-
-int Arg(int argc, char** argv, const char* name, int fallback)
-{
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0)
-            return std::atoi(argv[i + 1]);
-    return fallback;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (auto status = CheckArguments(argc, argv))
+    if (auto status = soak::CheckArguments(argc, argv, "memory_soak", kUsage, {"--seconds", "--warmup"}))
         return *status;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const int seconds = Arg(argc, argv, "--seconds", 60);
-    const int warmup = Arg(argc, argv, "--warmup", 5);
+    const int seconds = soak::Arg(argc, argv, "--seconds", 60);
+    const int warmup = soak::Arg(argc, argv, "--warmup", 5);
 
     char pattern[] = "/tmp/nimbo-soak-XXXXXX";
     const std::string folder = mkdtemp(pattern);
