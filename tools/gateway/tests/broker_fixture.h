@@ -107,10 +107,15 @@ public:
         mosquitto_message_v5_callback_set(
             client_, [](mosquitto*, void* self, const mosquitto_message* m, const mosquitto_property*) {
                 auto* c = static_cast<Client*>(self);
+                brokertest::Heard heard{m->topic,
+                                        std::string(static_cast<const char*>(m->payload),
+                                                    static_cast<std::size_t>(m->payloadlen)),
+                                        m->retain, std::chrono::steady_clock::now()};
                 std::lock_guard<std::mutex> lock(c->mutex_);
-                c->heard_.push_back({m->topic, std::string(static_cast<const char*>(m->payload),
-                                                           static_cast<std::size_t>(m->payloadlen)),
-                                     m->retain, std::chrono::steady_clock::now()});
+                if (c->listener_)
+                    c->listener_(heard);
+                else
+                    c->heard_.push_back(std::move(heard));
             });
         mosquitto_connect(client_, "127.0.0.1", port, 10);
         mosquitto_loop_start(client_);
@@ -124,6 +129,13 @@ public:
         mosquitto_lib_cleanup();
     }
     bool Connected() const { return connected_; }
+    // Hands each message to `listener` (on the client's thread) instead of
+    // keeping it: for runs too long to keep everything.
+    void Listen(std::function<void(const brokertest::Heard&)> listener)
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        listener_ = std::move(listener);
+    }
 
     void Subscribe(const std::string& pattern)
     {
@@ -175,6 +187,7 @@ private:
     std::atomic<bool> connected_{false};
     mutable std::mutex mutex_;
     std::vector<brokertest::Heard> heard_;
+    std::function<void(const brokertest::Heard&)> listener_;
 };
 
 }  // namespace brokertest

@@ -1,0 +1,246 @@
+// The gateway under a plant's load: 32 simulated PLCs of 48 registers each
+// on a line paced at 115200 bit/s, every value changing about once a pass,
+// published through a real mosquitto to a subscriber. Prints the latency
+// from a station's change to the subscriber's message (p50, p99) against
+// the time a PLC's pass comes round, the messages per second, the gateway's
+// share of a core and its resident memory at the start and the end, and how
+// steadily the line was scanned (requests per second, the slowest second
+// against the median): a scan held up by the broker would show there.
+//
+//   gateway_bench [--minutes N] [--restart-every SECONDS] [--timer MS] [--fast]
+#include "bench/soak_options.h"
+#include "tools/gateway/tests/broker_fixture.h"
+#include "tools/plcsim/pty_server.h"
+#include "tools/plcsim/station_set.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kPlcs = 32;
+constexpr int kRegisters = 48;
+constexpr int kFirst = 300;
+constexpr int kCom = 31;
+constexpr int kBaud = 115200;
+const std::string kPrefix = "bench";
+
+const char kUsage[] =
+    "usage: gateway_bench [--minutes N] [--restart-every SECONDS] [--timer MS] [--change-ms MS] [--fast]\n"
+    "32 PLCs of 48 registers at 115200 bit/s through nimbo-gateway and a real\n"
+    "mosquitto for N minutes (10); --restart-every restarts the broker that\n"
+    "often (0: never); --timer is the scan's period (20), --change-ms how often\n"
+    "every register changes (2000, about one pass), --fast the reply-driven scan.\n";
+
+struct ProcessSample {
+    double cpuSeconds = 0;
+    long residentKb = 0;
+};
+
+ProcessSample Sample(pid_t pid)
+{
+    ProcessSample s;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // Fields after the command's closing parenthesis; utime and stime are
+    // the 14th and 15th of the whole line.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; fields >> field; ++i) {
+        if (i == 14)
+            utime = std::stoull(field);
+        if (i == 15) {
+            stime = std::stoull(field);
+            break;
+        }
+    }
+    s.cpuSeconds = static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            s.residentKb = std::strtol(line.c_str() + 6, nullptr, 10);
+    return s;
+}
+
+double Percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (auto status = soak::CheckArguments(argc, argv, "gateway_bench", kUsage,
+                                           {"--minutes", "--restart-every", "--timer", "--change-ms"}, {"--fast"}))
+        return *status;
+    const int minutes = soak::Arg(argc, argv, "--minutes", 10);
+    const int restartEvery = soak::Arg(argc, argv, "--restart-every", 0);
+    const int timerMs = soak::Arg(argc, argv, "--timer", 20);
+    const int changeMs = std::max(1, soak::Arg(argc, argv, "--change-ms", 2000));
+    const bool fast = soak::Flag(argc, argv, "--fast");
+
+    char pattern[] = "/tmp/nimbo-gateway-bench-XXXXXX";
+    const std::string folder = mkdtemp(pattern);
+    setenv("NIMBO_DEVICES", folder.c_str(), 1);
+    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+
+    plcsim::StationSet stations;
+    for (int n = 1; n <= kPlcs; ++n)
+        stations.Add(static_cast<std::uint8_t>(n));
+    // Requests answered, per second of the run: the line's own pace.
+    std::mutex countMutex;
+    std::map<long, long> requestsPerSecond;
+    const auto started = Clock::now();
+    stations.Log().SetListener([&](const plcsim::LogEntry&) {
+        const long second = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count();
+        std::lock_guard<std::mutex> lock(countMutex);
+        ++requestsPerSecond[second];
+    });
+    plcsim::PtyServer line(stations, kCom, folder);
+    line.SetTiming({true, kBaud, 2});
+    line.Start();
+
+    brokertest::Broker broker;
+    if (!broker.Start(folder)) {
+        std::fprintf(stderr, "gateway_bench: mosquitto did not start\n");
+        return 1;
+    }
+
+    // Every register of every station takes value seq * 64 + its offset at
+    // each change, so a message tells which change it carries.
+    std::mutex timesMutex;
+    std::vector<Clock::time_point> changedAt;
+    std::atomic<bool> running{true};
+    std::thread changer([&] {
+        for (std::int32_t seq = 1; running; ++seq) {
+            {
+                std::lock_guard<std::mutex> lock(timesMutex);
+                changedAt.push_back(Clock::now());
+            }
+            for (int n = 1; n <= kPlcs; ++n)
+                for (int r = 0; r < kRegisters; ++r)
+                    stations.Find(n)->Set(static_cast<std::uint16_t>(kFirst + r), seq * 64 + r);
+            std::this_thread::sleep_for(std::chrono::milliseconds(changeMs));
+        }
+    });
+
+    std::vector<double> latencies;
+    std::vector<Clock::time_point> passesOfFirst;
+    long long messages = 0;
+    std::mutex heardMutex;
+    brokertest::Client subscriber(broker.Port(), "gateway-bench-subscriber");
+    subscriber.Listen([&](const brokertest::Heard& h) {
+        std::lock_guard<std::mutex> lock(heardMutex);
+        ++messages;
+        if (h.topic == kPrefix + "/plc/1/pass") {
+            passesOfFirst.push_back(h.when);
+            return;
+        }
+        if (h.topic.find("/reg/") == std::string::npos || h.retained)
+            return;
+        const long value = std::strtol(h.payload.c_str(), nullptr, 10);
+        const long seq = value / 64;
+        std::lock_guard<std::mutex> times(timesMutex);
+        if (seq >= 1 && static_cast<std::size_t>(seq) <= changedAt.size())
+            latencies.push_back(std::chrono::duration<double, std::milli>(h.when - changedAt[seq - 1]).count());
+    });
+    subscriber.Subscribe(kPrefix + "/#");
+
+    std::vector<std::string> args{"--com",    std::to_string(kCom), "--speed", std::to_string(kBaud), "--timer",
+                                  std::to_string(timerMs), "--broker", broker.Url(), "--prefix", kPrefix};
+    for (int n = 1; n <= kPlcs; ++n)
+        args.insert(args.end(), {"--plc", std::to_string(n) + ":" + std::to_string(kFirst) + "-" +
+                                              std::to_string(kFirst + kRegisters - 1)});
+    if (fast)
+        args.push_back("--fast");
+    xtest::ChildProcess gateway;
+    if (!gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out")) {
+        std::fprintf(stderr, "gateway_bench: nimbo-gateway did not start\n");
+        return 1;
+    }
+
+    // A warm-up of one round or so, then the figures start.
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    {
+        std::lock_guard<std::mutex> lock(heardMutex);
+        latencies.clear();
+        messages = 0;
+        passesOfFirst.clear();
+    }
+    const auto from = Clock::now();
+    const ProcessSample first = Sample(gateway.Pid());
+    std::printf("gateway_bench: %d PLCs x %d registers at %d bit/s, timer %d ms%s, change every %d ms, %d min%s\n",
+                kPlcs, kRegisters, kBaud, timerMs, fast ? " (fast scan)" : "", changeMs, minutes,
+                restartEvery > 0 ? (", broker restarted every " + std::to_string(restartEvery) + " s").c_str() : "");
+    std::printf("start: resident %ld KB\n", first.residentKb);
+    std::fflush(stdout);
+    const auto until = from + std::chrono::minutes(minutes);
+    auto nextRestart = from + std::chrono::seconds(restartEvery);
+    int restarts = 0;
+    while (Clock::now() < until && !gateway.Ended()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (restartEvery > 0 && Clock::now() >= nextRestart) {
+            broker.Stop();
+            broker.Start(folder);
+            ++restarts;
+            nextRestart += std::chrono::seconds(restartEvery);
+        }
+    }
+    const ProcessSample last = Sample(gateway.Pid());
+    const double seconds = std::chrono::duration<double>(Clock::now() - from).count();
+    const long firstSecond = std::chrono::duration_cast<std::chrono::seconds>(from - started).count();
+    const long lastSecond = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count() - 1;
+
+    running = false;
+    changer.join();
+    gateway.Stop();
+    int status = -1;
+    gateway.Ended(&status);
+
+    std::lock_guard<std::mutex> lock(heardMutex);
+    std::vector<double> rounds;
+    for (std::size_t i = 1; i < passesOfFirst.size(); ++i)
+        rounds.push_back(std::chrono::duration<double, std::milli>(passesOfFirst[i] - passesOfFirst[i - 1]).count());
+    std::vector<double> perSecond;
+    {
+        std::lock_guard<std::mutex> counts(countMutex);
+        for (long s = firstSecond; s < lastSecond; ++s)
+            perSecond.push_back(static_cast<double>(requestsPerSecond[s]));
+    }
+    const double round = Percentile(rounds, 0.5);
+    const double p99 = Percentile(latencies, 0.99);
+    std::printf("latency change -> subscriber: p50 %.0f ms, p99 %.0f ms, max %.0f ms (%zu values)\n",
+                Percentile(latencies, 0.5), p99, Percentile(latencies, 1.0), latencies.size());
+    std::printf("a PLC's pass comes round every %.0f ms (median): p99 %s one round + 50 ms\n", round,
+                p99 <= round + 50 ? "within" : "PAST");
+    std::printf("messages: %.0f per second\n", static_cast<double>(messages) / seconds);
+    std::printf("gateway: %.2f%% of a core; resident %ld KB at the start, %ld KB at the end\n",
+                100.0 * (last.cpuSeconds - first.cpuSeconds) / seconds, first.residentKb, last.residentKb);
+    std::printf("line: %.0f requests per second (median), slowest second %.0f%s\n", Percentile(perSecond, 0.5),
+                Percentile(perSecond, 0.0), restartEvery > 0 ? (", over " + std::to_string(restarts) + " broker restarts").c_str() : "");
+    stations.Log().SetListener(nullptr);
+    line.Stop();
+    broker.Stop();
+    std::filesystem::remove_all(folder);
+    return 0;
+}
