@@ -35,38 +35,6 @@ const char kGatewayUsage[] =
     "--config FILE reads these options from FILE, one or more a line, # comments.\n"
     "SIGTERM or SIGINT publishes offline, closes the port and ends.\n";
 
-std::optional<BrokerAddress> ParseBrokerUrl(const std::string& url)
-{
-    BrokerAddress a;
-    std::string rest;
-    if (url.rfind("mqtt://", 0) == 0) {
-        rest = url.substr(7);
-    } else if (url.rfind("mqtts://", 0) == 0) {
-        rest = url.substr(8);
-        a.tls = true;
-        a.port = 8883;
-    } else {
-        return std::nullopt;
-    }
-    if (!rest.empty() && rest.back() == '/')
-        rest.pop_back();
-    const std::size_t colon = rest.rfind(':');
-    // An IPv6 address is written in brackets; its colons are not a port's.
-    if (colon != std::string::npos && rest.find(']', colon) == std::string::npos) {
-        const auto port = tools::ParseInteger(rest.substr(colon + 1), 1, 65535);
-        if (!port)
-            return std::nullopt;
-        a.port = static_cast<int>(*port);
-        rest.resize(colon);
-    }
-    if (rest.size() > 2 && rest.front() == '[' && rest.back() == ']')
-        rest = rest.substr(1, rest.size() - 2);
-    if (rest.empty() || rest.find_first_of("/?#@ ") != std::string::npos)
-        return std::nullopt;
-    a.host = rest;
-    return a;
-}
-
 std::optional<RegisterRange> ParseRange(const std::string& text)
 {
     const std::size_t colon = text.find(':');
@@ -158,7 +126,7 @@ std::optional<GatewayOptions> ParseGatewayOptions(const std::vector<std::string>
                     return fail("bad value for " + arg + ": " + v + " (N:FIRST-LAST, PLC 1 to 32, registers 0 to 31999)");
                 (arg == "--plc" ? o.plcs : o.writable).push_back(*range);
             } else if (arg == "--broker") {
-                const auto broker = ParseBrokerUrl(v);
+                const auto broker = nimbo::ParseMqttUrl(v);
                 if (!broker)
                     return fail("bad broker address " + v + " (mqtt://HOST[:PORT] or mqtts://HOST[:PORT])");
                 o.broker = *broker;

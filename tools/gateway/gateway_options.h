@@ -2,6 +2,7 @@
 // instance reads it from.
 #pragma once
 
+#include "platform/mqtt.h"
 #include "tools/gateway/set_request.h"
 
 #include <optional>
@@ -9,12 +10,6 @@
 #include <vector>
 
 namespace gateway {
-
-struct BrokerAddress {
-    std::string host;
-    int port = 1883;
-    bool tls = false;  // mqtts://, or a CA file given
-};
 
 struct GatewayOptions {
     bool help = false;
@@ -26,7 +21,7 @@ struct GatewayOptions {
     std::vector<RegisterRange> plcs;
     bool fast = false;
 
-    BrokerAddress broker{"localhost", 1883, false};
+    nimbo::MqttAddress broker{"localhost", 1883, false};  // tls: mqtts://, or a CA file given
     std::string prefix;  // nimbo/COMn unless given
     std::string user;
     std::string passwordFile;
@@ -42,9 +37,6 @@ extern const char kGatewayUsage[];
 // further options from FILE: one or more per line, blank lines and lines
 // starting with # skipped.
 std::optional<GatewayOptions> ParseGatewayOptions(const std::vector<std::string>& args, std::string* error);
-
-// mqtt://HOST[:PORT] or mqtts://HOST[:PORT]; nothing when it is neither.
-std::optional<BrokerAddress> ParseBrokerUrl(const std::string& url);
 
 // N:FIRST-LAST, a PLC and a range of its registers; N alone is not enough.
 std::optional<RegisterRange> ParseRange(const std::string& text);

@@ -20,6 +20,17 @@ const char* StatusText(PlcStatus status)
     return "";
 }
 
+namespace {
+Message Make(std::string topic, std::string payload, bool retain)
+{
+    Message m;
+    m.topic = std::move(topic);
+    m.payload = std::move(payload);
+    m.retain = retain;
+    return m;
+}
+}  // namespace
+
 LinePublisher::LinePublisher(std::string prefix) : prefix_(std::move(prefix)) {}
 
 std::string LinePublisher::PlcTopic(int plc) const
@@ -49,7 +60,7 @@ Message LinePublisher::PassMessage(int plc, const Pass& pass) const
     std::snprintf(seen, sizeof seen, "%02d:%02d:%02d", (pass.lastSeen >> 16) & 0xFF, (pass.lastSeen >> 8) & 0xFF,
                   pass.lastSeen & 0xFF);
     json += "],\"ms\":" + std::to_string(pass.passMs) + ",\"seen\":\"" + seen + "\"}";
-    return {PassTopic(plc), std::move(json), true};
+    return Make(PassTopic(plc), std::move(json), true);
 }
 
 std::vector<Message> LinePublisher::PassClosed(int plc, Pass pass, bool connected)
@@ -75,7 +86,7 @@ std::vector<Message> LinePublisher::PassClosed(int plc, Pass pass, bool connecte
     const bool sameRange = anyPublished_[i] && held.first == pass.first && held.values.size() == pass.values.size();
     for (std::size_t r = 0; r < pass.values.size(); ++r)
         if (!sameRange || held.values[r] != pass.values[r])
-            out.push_back({RegisterTopic(plc, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true});
+            out.push_back(Make(RegisterTopic(plc, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true));
     out.push_back(PassMessage(plc, pass));
     held.first = pass.first;
     held.values = pass.values;
@@ -93,7 +104,7 @@ std::vector<Message> LinePublisher::Statuses(const std::array<PlcStatus, kPlcs>&
             continue;
         status_[i] = now[i];
         if (connected && statusPublished_[i] != now[i]) {
-            out.push_back({PlcTopic(i + 1) + "/status", StatusText(now[i]), true});
+            out.push_back(Make(PlcTopic(i + 1) + "/status", StatusText(now[i]), true));
             statusPublished_[i] = now[i];
         }
     }
@@ -109,14 +120,14 @@ std::vector<Message> LinePublisher::Reconnected()
     for (int i = 0; i < kPlcs; ++i) {
         statusPublished_[i] = status_[i];
         if (status_[i] != PlcStatus::Unknown)
-            out.push_back({PlcTopic(i + 1) + "/status", StatusText(status_[i]), true});
+            out.push_back(Make(PlcTopic(i + 1) + "/status", StatusText(status_[i]), true));
     }
     for (int i = 0; i < kPlcs; ++i) {
         if (!passed_[i])
             continue;
         const Pass& pass = passes_[i];
         for (std::size_t r = 0; r < pass.values.size(); ++r)
-            out.push_back({RegisterTopic(i + 1, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true});
+            out.push_back(Make(RegisterTopic(i + 1, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true));
         out.push_back(PassMessage(i + 1, pass));
         published_[i].first = pass.first;
         published_[i].values = pass.values;
@@ -127,17 +138,17 @@ std::vector<Message> LinePublisher::Reconnected()
 
 Message LinePublisher::StateMessage(bool online) const
 {
-    return {prefix_ + "/state", online ? "online" : "offline", true};
+    return Make(prefix_ + "/state", online ? "online" : "offline", true);
 }
 
 Message LinePublisher::StatsMessage() const
 {
     const Counters& c = counters_;
-    return {prefix_ + "/stats",
+    return Make(prefix_ + "/stats",
             "{\"passes\":" + std::to_string(c.passes) + ",\"writes\":" + std::to_string(c.writes) +
                 ",\"refused\":" + std::to_string(c.refused) + ",\"reconnections\":" + std::to_string(c.reconnections) +
                 ",\"dropped\":" + std::to_string(c.dropped) + "}",
-            false};
+            false);
 }
 
 }  // namespace gateway

@@ -4,6 +4,8 @@
 // decimal text, so that any MQTT tool reads it without code.
 #pragma once
 
+#include "platform/mqtt.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -11,11 +13,8 @@
 
 namespace gateway {
 
-struct Message {
-    std::string topic;
-    std::string payload;
-    bool retain = true;
-};
+// Topic, payload, retained.
+using Message = nimbo::MqttMessage;
 
 enum class PlcStatus { Unknown, Ok, Dead, Off };
 

@@ -5,9 +5,9 @@
 // event loop and one thread.
 #include "link/com_ser.h"
 #include "platform/clock.h"
+#include "platform/mqtt.h"
 #include "platform/readiness.h"
 #include "platform/winuser.h"
-#include "tools/gateway/broker_link.h"
 #include "tools/gateway/gateway_options.h"
 #include "tools/gateway/line_host.h"
 #include "tools/gateway/line_publisher.h"
@@ -28,9 +28,9 @@ namespace {
 
 enum Exit { kOk = 0, kCannotRun = 1, kBadArguments = 2 };
 
-constexpr unsigned kBrokerTimer = 1;
+constexpr unsigned kStatusTimer = 1;
 constexpr unsigned kStatsTimer = 2;
-constexpr unsigned kBrokerPeriodMs = 100;
+constexpr unsigned kStatusPeriodMs = 100;
 constexpr unsigned kStatsPeriodMs = 5000;
 // How long the last words (offline) may take to leave on a stop.
 constexpr int kLastWordsMs = 500;
@@ -80,29 +80,30 @@ public:
         Log("COM" + std::to_string(line_.Com()) + " scanning, published as " + prefix + " on " +
             options_.broker.host + ":" + std::to_string(options_.broker.port));
 
-        gateway::BrokerSettings settings{options_.broker,
-                                         "nimbo-gateway-" + std::to_string(getpid()) + "-" + prefix,
-                                         options_.user,
-                                         password_,
-                                         options_.cafile,
-                                         publisher_->StateMessage(false),
-                                         prefix + "/plc/+/reg/+/set"};
-        broker_ = std::make_unique<gateway::BrokerLink>(
-            settings, gateway::BrokerLink::Handlers{[this] { Publish(publisher_->Reconnected()); },
-                                                    [this](const gateway::Incoming& in) { Asked(in); }, Log});
+        nimbo::MqttSettings settings{options_.broker,
+                                     "nimbo-gateway-" + std::to_string(getpid()) + "-" + prefix,
+                                     options_.user,
+                                     password_,
+                                     options_.cafile,
+                                     publisher_->StateMessage(false),
+                                     {prefix + "/plc/+/reg/+/set"}};
+        broker_ = std::make_unique<nimbo::MqttClient>(
+            settings, nimbo::MqttClient::Handlers{[this] { Publish(publisher_->Reconnected()); }, nullptr,
+                                                  [this](const nimbo::MqttMessage& in) { Asked(in); }, Log});
         if (!broker_->Start(&error)) {
             Log(error);
             line_.Stop();
             return kCannotRun;
         }
-        line_.SetTimer(kBrokerTimer, kBrokerPeriodMs);
+        line_.SetTimer(kStatusTimer, kStatusPeriodMs);
         line_.SetTimer(kStatsTimer, kStatsPeriodMs);
 
         nimbo::DescriptorWatch stop(g_stopPipe[0], nimbo::Readiness::Read, [] { nimbo::QuitEventLoop(0); });
         nimbo::RunEventLoop(-1);
 
         Log("stopping");
-        broker_->Stop(publisher_->StateMessage(false), kLastWordsMs);
+        const gateway::Message offline = publisher_->StateMessage(false);
+        broker_->Stop(&offline, kLastWordsMs);
         line_.Stop();
         return kOk;
     }
@@ -137,17 +138,16 @@ private:
     {
         if (!broker_)
             return;
-        if (id == kBrokerTimer) {
-            broker_->Tick(GetTickCount());
+        if (id == kStatusTimer) {
             Publish(publisher_->Statuses(line_.Statuses(GetTickCount()), broker_->Connected()));
         } else if (id == kStatsTimer) {
             broker_->Publish(publisher_->StatsMessage());
         }
     }
 
-    void Asked(const gateway::Incoming& in)
+    void Asked(const nimbo::MqttMessage& in)
     {
-        const auto verdict = gateway::JudgeSetRequest(publisher_->Prefix(), in.topic, in.payload, in.retained, writable_);
+        const auto verdict = gateway::JudgeSetRequest(publisher_->Prefix(), in.topic, in.payload, in.retain, writable_);
         std::string refusal = gateway::RefusalText(verdict.refusal);
         if (verdict.refusal == gateway::Refusal::None && !line_.LineOpen())
             refusal = "line not open";
@@ -169,7 +169,7 @@ private:
     std::string password_;
     gateway::LineHost line_;
     std::unique_ptr<gateway::LinePublisher> publisher_;
-    std::unique_ptr<gateway::BrokerLink> broker_;
+    std::unique_ptr<nimbo::MqttClient> broker_;
     std::vector<gateway::RegisterRange> writable_;
     std::set<std::string> logged_;
 };
