@@ -26,6 +26,17 @@ struct MqttAddress {
 // (without the slash) when rest is given, else refused.
 NIMBO_PLATFORM_API std::optional<MqttAddress> ParseMqttUrl(const std::string& url, std::string* rest = nullptr);
 
+// The login a program's broker clients use when they are given none: set
+// once by the program from its command line, so that a password never
+// comes from, nor goes into, a form.
+struct MqttLogin {
+    std::string user;
+    std::string password;
+    std::string cafile;
+};
+NIMBO_PLATFORM_API void SetDefaultMqttLogin(MqttLogin login);
+NIMBO_PLATFORM_API const MqttLogin& DefaultMqttLogin();
+
 struct MqttMessage {
     std::string topic;
     std::string payload;

@@ -26,6 +26,7 @@ CNimboCtrl::~CNimboCtrl()
 {
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
+    remoteLine.reset();
     comSer.Close();
     nimbo::ObjectDestroyed();
 }
@@ -125,6 +126,7 @@ void CNimboCtrl::DoPropExchange(CPropExchange* px)
     PX_String(px, "ModemDisconnect", modemDisconnect, "AT++");
     PX_String(px, "ModemNumber", modemNumber, "");
     PX_Bool(px, "Modem", modemEnabled, FALSE);
+    PX_String(px, "Remote", remote, "");
     for (int i = 1; i <= CComSer::kPlcCount; ++i) {
         char key[32];
         std::snprintf(key, sizeof key, "PlcEnabled%d", i);

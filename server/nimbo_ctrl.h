@@ -10,7 +10,10 @@
 #include "server/modem_dialog.h"
 #include "server/report_dialog.h"
 #include "server/nimbo_dispids.h"
+#include "server/remote_line.h"
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,7 +55,7 @@ public:
 
     CModemDialog modemDialog;
     CReportDialog reportDialog;
-    CComSer comSer;
+    CServerPort comSer;
     std::vector<HWND> clientWindows;
     std::vector<CClientInfo*> clientRecords;
     HICON icons[9] = {};
@@ -67,6 +70,11 @@ public:
     std::int32_t iconTime = 0;
     std::int32_t modemStage = 0;
     std::int32_t scanning = 0;
+    // A line on the plant's broker (mqtt://HOST[:PORT][/PREFIX]) instead of
+    // the serial port, when set; kept with the form.
+    std::string remote;
+    std::unique_ptr<RemoteLine> remoteLine;
+    std::deque<std::string> remoteRefusals;  // shown from the timer, one at a time
 
 private:
     void BuildDispatch();
@@ -80,5 +88,7 @@ private:
     void OpenReport();
     void StartLink();
     void StopLink();
+    bool StartRemote();
+    void RemoteTick();
     static bool PlcAddressable(std::int32_t plc) { return plc >= 1 && plc <= 31; }
 };

@@ -97,6 +97,11 @@ void CNimboCtrl::DispatchSettings()
     }
     DispProperty(DISPID_NIMBO_PASSWORD, "Password", VT_BSTR, [this] { return Variant::String(password); },
                  [this](const Variant& v) { SetPassword(v.AsString()); });
+    DispProperty(DISPID_NIMBO_REMOTE, "Remote", VT_BSTR, [this] { return Variant::String(remote); },
+                 [this](const Variant& v) {
+                     remote = v.AsString();
+                     SetModifiedFlag();
+                 });
     DispProperty(DISPID_NIMBO_GO, nimbo::members::kGo, VT_BOOL, [this] { return Variant::Bool(goValue != 0); },
                  [this](const Variant& v) { SetGo(v.AsBool() ? TRUE : FALSE); });
 }

@@ -10,6 +10,7 @@ constexpr int kModemHandshake = 1;
 void CNimboCtrl::SetGo(BOOL value)
 {
     if (goValue == 1) {
+        remoteLine.reset();
         if (modemEnabled == 1)
             comSer.SendTextAndClose(modemDisconnect.c_str());
         comSer.Close();
@@ -27,6 +28,7 @@ void CNimboCtrl::StopLink()
 {
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
+    remoteLine.reset();
     if (modemEnabled == 1)
         comSer.SendTextAndClose(modemDisconnect.c_str());
     comSer.Close();
@@ -36,7 +38,13 @@ void CNimboCtrl::StopLink()
 
 void CNimboCtrl::StartLink()
 {
-    if (scanning != 1) {
+    if (scanning != 1 && !remote.empty()) {
+        if (StartRemote()) {
+            if (m_hWnd)
+                SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(comSer.timerInterval), nullptr);
+            scanning = 1;
+        }
+    } else if (scanning != 1) {
         bool modem = modemEnabled != 0;
         if (!comSer.Open(kQueueSize, kQueueSize, modem ? kModemHandshake : kDirectLine)) {
             MessageBoxA(m_hWnd, kPortOpenFailure, "Nimbo", MB_ICONQUESTION | MB_OK);

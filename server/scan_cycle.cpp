@@ -4,7 +4,9 @@
 
 void CNimboCtrl::OnTimer(UINT_PTR)
 {
-    if (scanning == 1)
+    if (remoteLine)
+        RemoteTick();
+    else if (scanning == 1)
         ScanTick();
     else
         DialTick();

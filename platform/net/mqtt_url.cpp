@@ -1,9 +1,28 @@
-// Broker addresses as people write them.
+// Broker addresses as people write them, and the program's login.
 #include "platform/mqtt.h"
 
 #include <charconv>
+#include <utility>
 
 namespace nimbo {
+
+namespace {
+MqttLogin& Login()
+{
+    static MqttLogin login;
+    return login;
+}
+}  // namespace
+
+void SetDefaultMqttLogin(MqttLogin login)
+{
+    Login() = std::move(login);
+}
+
+const MqttLogin& DefaultMqttLogin()
+{
+    return Login();
+}
 
 std::optional<MqttAddress> ParseMqttUrl(const std::string& url, std::string* rest)
 {

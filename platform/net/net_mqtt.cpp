@@ -47,7 +47,14 @@ mosquitto_property* PropertiesOf(const MqttMessage& m)
 }  // namespace
 
 struct MqttClient::State {
+    ~State() { *alive = false; }
+
     MqttSettings settings;
+    // What the library's callbacks report is handed to our handlers only
+    // once the library has returned: a handler may then do anything, run a
+    // modal loop or end the client, without entering the library again.
+    std::vector<std::function<void()>> pending;
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
     Handlers handlers;
     mosquitto* client = nullptr;
     std::unique_ptr<DescriptorWatch> reading;
@@ -107,6 +114,18 @@ struct MqttClient::State {
         // The library may have told us already, through its disconnect callback.
         if (rc != MOSQ_ERR_SUCCESS && (connected || attempting))
             Lost(mosquitto_strerror(rc));
+        Deliver();
+    }
+
+    // Runs what the callbacks left, stopping if a handler ended the client.
+    void Deliver()
+    {
+        const std::shared_ptr<bool> stillAlive = alive;
+        while (*stillAlive && !pending.empty()) {
+            const std::function<void()> next = std::move(pending.front());
+            pending.erase(pending.begin());
+            next();
+        }
     }
 
     void Writable()
@@ -119,6 +138,7 @@ struct MqttClient::State {
         }
         if (writing && !mosquitto_want_write(client))
             writing->SetEnabled(false);
+        Deliver();
     }
 
     // The library writes what it can as a packet is queued, except inside
@@ -145,7 +165,10 @@ struct MqttClient::State {
         for (const std::string& topic : settings.subscriptions)
             mosquitto_subscribe_v5(client, nullptr, topic.c_str(), 0, MQTT_SUB_OPT_RETAIN_AS_PUBLISHED, nullptr);
         if (handlers.connected)
-            handlers.connected();
+            pending.push_back([this] {
+                handlers.connected();
+                WantWrite();
+            });
         WantWrite();
     }
 
@@ -167,10 +190,16 @@ struct MqttClient::State {
         retryAt = GetTickCount() + retryMs;
         retryMs = std::min(retryMs * 2, kLongestRetryMs);
         if (wasConnected && handlers.lost)
-            handlers.lost();
+            pending.push_back([this] { handlers.lost(); });
     }
 
     void Tick()
+    {
+        TickOnce();
+        Deliver();
+    }
+
+    void TickOnce()
     {
         const unsigned now = GetTickCount();
         if (attempting) {
@@ -246,7 +275,7 @@ bool MqttClient::Start(std::string* error)
                 std::free(correlation);
             }
             if (self->handlers.message)
-                self->handlers.message(in);
+                self->pending.push_back([self, in = std::move(in)] { self->handlers.message(in); });
         });
     if (s.settings.will) {
         const MqttMessage& will = *s.settings.will;
@@ -295,6 +324,7 @@ bool MqttClient::Publish(const MqttMessage& m)
                                         m.payload.data(), m.qos, m.retain, props);
     mosquitto_property_free_all(&props);
     if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_CONN_LOST) {
+        // Told from the event loop, not from inside the publisher's call.
         s.Lost(mosquitto_strerror(rc));
         return false;
     }

@@ -11,7 +11,7 @@
 #include "tools/gateway/gateway_options.h"
 #include "tools/gateway/line_host.h"
 #include "tools/gateway/line_publisher.h"
-#include "tools/gateway/password_file.h"
+#include "tools/common/password_file.h"
 #include "tools/gateway/set_request.h"
 
 #include <fcntl.h>
@@ -190,7 +190,7 @@ int main(int argc, char** argv)
     }
     std::string password;
     if (!options->passwordFile.empty()) {
-        const auto read = gateway::ReadPasswordFile(options->passwordFile, &error);
+        const auto read = tools::ReadPasswordFile(options->passwordFile, &error);
         if (!read) {
             Log(error);
             return kBadArguments;

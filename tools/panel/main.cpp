@@ -6,7 +6,9 @@
 #include "platform/olectl.h"
 #include "platform/registry.h"
 #include "platform/winuser.h"
+#include "platform/mqtt.h"
 #include "tools/common/parse_integer.h"
+#include "tools/common/password_file.h"
 
 #include <cstdio>
 #include <memory>
@@ -16,13 +18,16 @@
 namespace {
 
 const char kUsage[] =
-    "usage: nimbo-panel FORM.frm [--com N] [--screenshot FILE [--after MS]]\n"
+    "usage: nimbo-panel FORM.frm [--com N | --remote URL] [--screenshot FILE [--after MS]]\n"
     "       nimbo-panel --design FORM.frm [--select NAME] [--screenshot FILE [--after MS]]\n"
     "       nimbo-panel --list-classes\n"
     "       nimbo-panel --members CLASS\n"
     "Runs the form as a panel until its window is closed; forms its buttons open\n"
     "are looked up beside it. --com N sets the COM of the server the form\n"
-    "declares, leaving the file as it is. With --screenshot the panel runs for\n"
+    "declares, leaving the file as it is. --remote mqtt://HOST[:PORT][/PREFIX]\n"
+    "feeds that server from a gateway on the plant's broker instead (PREFIX:\n"
+    "nimbo/COMn by default), with --user NAME --password-file FILE and\n"
+    "--cafile FILE (TLS) when the broker asks. With --screenshot the panel runs for\n"
     "--after MS milliseconds (default 3000), saves its window and ends.\n"
     "--design opens the form to edit it, no server running: click to select,\n"
     "drag to move or by a handle to resize, arrows nudge, Delete removes, the\n"
@@ -42,6 +47,9 @@ struct Options {
     bool design = false;
     std::string select;
     std::string members;
+    std::string remote;
+    nimbo::MqttLogin login;
+    std::string passwordFile;
 };
 
 int Usage(const std::string& problem)
@@ -63,11 +71,19 @@ std::optional<int> Parse(int argc, char** argv, Options* o)
             o->listClasses = true;
         } else if (arg == "--design") {
             o->design = true;
-        } else if (arg == "--members" || arg == "--screenshot" || arg == "--select") {
+        } else if (arg == "--members" || arg == "--screenshot" || arg == "--select" || arg == "--remote" ||
+                   arg == "--user" || arg == "--password-file" || arg == "--cafile") {
             const char* v = value();
             if (v == nullptr)
                 return Usage("missing value after " + arg);
-            (arg == "--members" ? o->members : arg == "--select" ? o->select : o->screenshot) = v;
+            std::string* into = arg == "--members"         ? &o->members
+                                : arg == "--select"        ? &o->select
+                                : arg == "--remote"        ? &o->remote
+                                : arg == "--user"          ? &o->login.user
+                                : arg == "--password-file" ? &o->passwordFile
+                                : arg == "--cafile"        ? &o->login.cafile
+                                                           : &o->screenshot;
+            *into = v;
         } else if (arg == "--com" || arg == "--after") {
             const char* v = value();
             if (v == nullptr)
@@ -95,6 +111,20 @@ std::optional<int> Parse(int argc, char** argv, Options* o)
     // server's other properties; in design mode the form's own is used.
     if (o->com && o->design)
         return Usage("--com is for running a panel, not for --design");
+    if (!o->remote.empty() && (o->com || o->design))
+        return Usage("--remote is for running a panel, without --com");
+    std::string prefix;
+    if (!o->remote.empty() && !nimbo::ParseMqttUrl(o->remote, &prefix))
+        return Usage("bad broker address " + o->remote + " (mqtt://HOST[:PORT][/PREFIX])");
+    if (!o->passwordFile.empty()) {
+        std::string error;
+        const auto password = tools::ReadPasswordFile(o->passwordFile, &error);
+        if (!password) {
+            std::fprintf(stderr, "nimbo-panel: %s\n", error.c_str());
+            return 2;
+        }
+        o->login.password = *password;
+    }
     return std::nullopt;
 }
 
@@ -121,17 +151,18 @@ int Members(const std::string& name)
     return 0;
 }
 
-// The COM of the form's own server, set before the form loads and starts it.
-bool SetCom(nimbo::Form& form, long long com)
+// A property of the form's own server (its COM, its remote line), set
+// before the form loads and starts it.
+bool SetServerProperty(nimbo::Form& form, const char* name, const Variant& value, const char* option)
 {
     COleControl* server = form.Control(form.ServerName());
-    const DispEntry* entry = server ? server->Dispatch().Find("COM") : nullptr;
+    const DispEntry* entry = server ? server->Dispatch().Find(name) : nullptr;
     if (entry == nullptr) {
-        std::fprintf(stderr, "nimbo-panel: form %s declares no server of its own to give --com to\n",
-                     form.Name().c_str());
+        std::fprintf(stderr, "nimbo-panel: form %s declares no server of its own to give %s to\n",
+                     form.Name().c_str(), option);
         return false;
     }
-    return SUCCEEDED(server->PutProperty(entry->id, {}, Variant::Long(static_cast<std::int32_t>(com))));
+    return SUCCEEDED(server->PutProperty(entry->id, {}, value));
 }
 
 }  // namespace
@@ -141,6 +172,7 @@ int main(int argc, char** argv)
     Options o;
     if (auto status = Parse(argc, argv, &o))
         return *status;
+    nimbo::SetDefaultMqttLogin(o.login);
     if (o.listClasses)
         return ListClasses();
     if (!o.members.empty())
@@ -169,7 +201,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
     }
-    if (o.com && !SetCom(*form, *o.com))
+    if (o.com && !SetServerProperty(*form, "COM", Variant::Long(static_cast<std::int32_t>(*o.com)), "--com"))
+        return 2;
+    if (!o.remote.empty() && !SetServerProperty(*form, "Remote", Variant::String(o.remote), "--remote"))
         return 2;
     if (o.screenshot.empty())
         return form->RunUntilClosed();

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-namespace gateway {
+namespace tools {
 
 // The file's first line; nothing, with a reason naming the file, when it
 // cannot be read or others may read it.
 std::optional<std::string> ReadPasswordFile(const std::string& path, std::string* error);
 
-}  // namespace gateway
+}  // namespace tools

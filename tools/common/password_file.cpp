@@ -1,11 +1,11 @@
-#include "tools/gateway/password_file.h"
+#include "tools/common/password_file.h"
 
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
 
-namespace gateway {
+namespace tools {
 
 std::optional<std::string> ReadPasswordFile(const std::string& path, std::string* error)
 {
@@ -31,4 +31,4 @@ std::optional<std::string> ReadPasswordFile(const std::string& path, std::string
     return password;
 }
 
-}  // namespace gateway
+}  // namespace tools
