@@ -1,0 +1,283 @@
+// A panel on another PC: plcsim -> nimbo-gateway -> mosquitto -> a form
+// run here whose server takes its line from the broker.
+#include "link/client_info.h"
+#include "platform/form.h"
+#include "platform/olectl.h"
+#include "platform/scripting.h"
+#include "platform/winuser.h"
+#include "tools/gateway/tests/broker_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+using brokertest::Eventually;
+
+namespace {
+
+// The same form on either line: a lamp on register 300 bit 0, a button on
+// bit 1, a numeric display of register 301; the server at the bottom right.
+std::string PanelForm(const std::string& remote)
+{
+    return R"(Form Remote
+    Caption = "Remote"
+    ClientWidth = 4800
+    ClientHeight = 2400
+    Server = "Line"
+    RegisterClients = true
+    StartServer = true
+    Begin Lamp LEDLib.Led
+        Left = 120
+        Top = 120
+        Width = 2520
+        Height = 360
+        Plc = 1
+        Reg = 300
+        Bit = 0
+    End
+    Begin Push ZEMBUTTONLib.ZemButton
+        Left = 120
+        Top = 720
+        Width = 2520
+        Height = 360
+        Plc = 1
+        Reg = 300
+        Bit = 1
+        Align = 0
+    End
+    Begin Number ZEMEDITLib.ZEMEDIT
+        Left = 120
+        Top = 1320
+        Width = 2520
+        Height = 600
+        Plc = 1
+        Reg = 301
+    End
+    Begin Line NIMBOLib.Nimbo
+        Left = 4200
+        Top = 1800
+        Width = 480
+        Height = 480
+        COM = 1
+        Speed = 115200
+        InternalTimer = 20
+        PlcEnabled1 = 1
+        PlcStart1 = 300
+        PlcStop1 = 303
+)" + (remote.empty() ? "" : "        Remote = \"" + remote + "\"\n") +
+           "    End\nEnd\n";
+}
+
+// Hears what the server tells its clients, as a client would.
+class Listener : public CWnd {
+public:
+    Listener() { record_.signature = CLIENT_SIGNATURE; }
+    bool Create(HWND parent)
+    {
+        if (!CreateWindowed(parent, RECT{0, 0, 1, 1}))
+            return false;
+        SetWindowLongA(m_hWnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
+        return true;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PLC_DATA)
+            ++data;
+        else if (message == WM_PLC_OFFLINE)
+            ++offline;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    int data = 0;
+    int offline = 0;
+
+private:
+    CClientInfo record_;
+};
+
+class RemotePanel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/nimbo-remote-XXXXXX";
+        folder = mkdtemp(pattern);
+        std::filesystem::create_directory(folder + "/devices");
+        setenv("NIMBO_DEVICES", (folder + "/devices").c_str(), 1);
+        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+        ASSERT_TRUE(broker.Start(folder));
+        ASSERT_TRUE(simulator.Start(std::string(NIMBO_BIN) + "/plcsim",
+                                    {"--com", "1", "--log", folder + "/sim.log", "--set", "1:300=1", "--set",
+                                     "1:301=4321"},
+                                    folder + "/sim.out"));
+        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(folder + "/devices/COM1"); }));
+    }
+    void TearDown() override
+    {
+        listener.reset();
+        if (panel)
+            panel->Close();
+        panel.reset();
+        gateway.Stop();
+        simulator.Stop();
+        broker.Stop();
+        std::filesystem::remove_all(folder);
+    }
+
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    std::string SimLog() const { return Read(folder + "/sim.log"); }
+    std::size_t Count(const std::string& text) const
+    {
+        const std::string log = SimLog();
+        std::size_t n = 0;
+        for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
+            ++n;
+        return n;
+    }
+
+    void StartGateway(std::vector<std::string> more = {})
+    {
+        std::vector<std::string> args{"--com", "1", "--speed", "115200", "--timer", "20", "--plc", "1:300-303",
+                                      "--broker", broker.Url()};
+        args.insert(args.end(), more.begin(), more.end());
+        ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out"));
+        ASSERT_TRUE(Eventually([&] { return Read(folder + "/gateway.out.err").find("connected to") != std::string::npos; }));
+    }
+
+    // Runs the event loop until `done`, for at most `seconds`.
+    static bool RunUntil(const std::function<bool()>& done, double seconds = 20)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            nimbo::RunEventLoop(10);
+        }
+        return true;
+    }
+
+    void OpenPanel(const std::string& remote)
+    {
+        std::string error;
+        panel = nimbo::Form::Parse(PanelForm(remote), "remote.frm", &error);
+        ASSERT_TRUE(panel && panel->Create(&error)) << error;
+        listener = std::make_unique<Listener>();
+        ASSERT_TRUE(listener->Create(panel->Window()));
+        COleControl* server = panel->Control("Line");
+        const DispEntry* add = server->Dispatch().Find("AddClient");
+        ASSERT_EQ(server->PutProperty(add->id, {}, Variant::Long(static_cast<std::int32_t>(listener->m_hWnd))), S_OK);
+        panel->Show();
+    }
+
+    // The panel once a few passes have come in and nothing moves any more.
+    nimbo::Pixels Settled()
+    {
+        EXPECT_TRUE(RunUntil([&] { return listener->data >= 3; }));
+        nimbo::RunEventLoop(300);
+        return nimbo::GrabWindowPixels(panel->Window());
+    }
+
+    void Click(const std::string& name)
+    {
+        const HWND button = panel->ControlWindow(name);
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+
+    std::string folder;
+    brokertest::Broker broker;
+    xtest::ChildProcess simulator;
+    xtest::ChildProcess gateway;
+    std::unique_ptr<nimbo::Form> panel;
+    std::unique_ptr<Listener> listener;
+};
+
+TEST_F(RemotePanel, ShowsTheSamePictureAsTheSameFormOnTheLocalLine)
+{
+    StartGateway();
+    OpenPanel(broker.Url());
+    const nimbo::Pixels remote = Settled();
+    listener.reset();
+    panel->Close();
+    gateway.Stop();  // the line is the local panel's now
+
+    OpenPanel("");
+    const nimbo::Pixels local = Settled();
+    ASSERT_EQ(remote.width, local.width);
+    ASSERT_EQ(remote.height, local.height);
+    // Everything but the server's own face, which turns on its own.
+    const HWND face = panel->ControlWindow("Line");
+    RECT r{};
+    GetWindowRect(face, &r);
+    POINT corner{r.left, r.top};
+    ScreenToClient(panel->Window(), &corner);
+    int differing = 0;
+    for (int y = 0; y < local.height; ++y)
+        for (int x = 0; x < local.width; ++x) {
+            const bool onFace = x >= corner.x && x < corner.x + (r.right - r.left) && y >= corner.y &&
+                                y < corner.y + (r.bottom - r.top);
+            if (!onFace && remote.At(x, y) != local.At(x, y))
+                ++differing;
+        }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(RemotePanel, AButtonWritesOnceThroughTheGatewayAndARefusalIsShown)
+{
+    StartGateway({"--writable", "1:300-300"});
+    OpenPanel(broker.Url());
+    ASSERT_TRUE(RunUntil([&] { return listener->data >= 2; }));
+    Click("Push");
+    ASSERT_TRUE(Eventually([&] { return Count("write reg=300 value=3") == 1; }, 10)) << SimLog();
+    nimbo::RunEventLoop(500);
+    EXPECT_EQ(Count("write reg=300"), 1u);
+
+    // The same button on a gateway that does not let it write.
+    gateway.Stop();
+    StartGateway();
+    ASSERT_TRUE(RunUntil([&] { return listener->data >= 6; }));
+    const int boxes = nimbo::MessageBoxCount();
+    Click("Push");
+    EXPECT_TRUE(RunUntil([&] { return nimbo::MessageBoxCount() > boxes; }, 10));
+    EXPECT_EQ(nimbo::LastMessageBoxText(), "refused: register not writable");
+    EXPECT_EQ(Count("write reg=300"), 1u);
+}
+
+TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
+{
+    StartGateway({"--writable", "1:300-300"});
+    OpenPanel(broker.Url());
+    ASSERT_TRUE(RunUntil([&] { return listener->data >= 2; }));
+
+    const int offline = listener->offline;
+    gateway.Stop();
+    auto asked = std::chrono::steady_clock::now();
+    ASSERT_TRUE(RunUntil([&] { return listener->offline > offline; }, 5));
+    EXPECT_LE(std::chrono::steady_clock::now() - asked, std::chrono::seconds(2));
+    // A write while the gateway is away is never carried out later.
+    Click("Push");
+    nimbo::RunEventLoop(200);
+    StartGateway({"--writable", "1:300-300"});
+    int data = listener->data;
+    EXPECT_TRUE(RunUntil([&] { return listener->data > data; }));
+
+    broker.Stop();
+    asked = std::chrono::steady_clock::now();
+    const int before = listener->offline;
+    ASSERT_TRUE(RunUntil([&] { return listener->offline > before; }, 5));
+    EXPECT_LE(std::chrono::steady_clock::now() - asked, std::chrono::seconds(2));
+    ASSERT_TRUE(broker.Start(folder));
+    data = listener->data;
+    EXPECT_TRUE(RunUntil([&] { return listener->data > data; }, 20));
+    EXPECT_EQ(Count("write reg=300"), 0u) << SimLog();
+}
+
+}  // namespace
