@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 #include "server/nimbo_resources.h"
+#include "server/remote_line.h"
 #include "server/server_dialogs.h"
 
 // The page's ranges are its own; the properties' setters have the last
@@ -45,6 +46,10 @@ BOOL CNimboPropPage::OnInitDialog()
     rowList.SetupColumns();
     rowList.SetTables(comSer->plcEnabled, comSer->plcStart, comSer->plcStop, CComSer::kPlcCount);
     rowList.FillRows();
+    // On a remote line the table is the gateway's: shown, greyed, not edited.
+    rowList.readOnly = OnRemoteLine(comSer);
+    if (rowList.readOnly)
+        EnableWindow(rowList.m_hWnd, FALSE);
     return TRUE;
 }
 

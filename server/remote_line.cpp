@@ -121,6 +121,12 @@ void CServerPort::SetRegisterBlock(int plc, int reg, const std::int32_t* values)
         SetRegister(plc, reg + i, values[i]);
 }
 
+bool OnRemoteLine(const CComSer* port)
+{
+    const auto* ours = dynamic_cast<const CServerPort*>(port);
+    return ours != nullptr && ours->Remote();
+}
+
 std::optional<RemoteAddress> ParseRemote(const std::string& url, int com)
 {
     std::string prefix;

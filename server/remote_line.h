@@ -21,6 +21,7 @@
 class CServerPort : public CComSer {
 public:
     std::function<void(int plc, int reg, std::int32_t value)> remoteWrite;
+    bool Remote() const { return static_cast<bool>(remoteWrite); }
     void SetRegister(int plc, int reg, std::int32_t value) override;
     void SetRegisterBlock(int plc, int reg, const std::int32_t* values) override;
 };
@@ -44,6 +45,10 @@ struct RemotePass {
 };
 // Nothing for anything malformed, or a range that leaves the image.
 std::optional<RemotePass> ParseRemotePass(std::string_view json);
+
+// Whether the port object is fed from a broker: its PLC table is then the
+// gateway's, shown and not edited.
+bool OnRemoteLine(const CComSer* port);
 
 class RemoteLine {
 public:

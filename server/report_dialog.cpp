@@ -1,12 +1,15 @@
 #include "server/report_dialog.h"
 
 #include "server/nimbo_resources.h"
+#include "server/remote_line.h"
 #include "server/server_dialogs.h"
 
 namespace {
 constexpr int kViewSetup = 0;
 constexpr int kViewStatus = 1;
 constexpr int kViewClient = 2;
+// What the title adds on a remote line: the PLC table is the gateway's.
+constexpr char kRemoteTitle[] = " - linea remota: Setup in sola lettura, si imposta sul gateway";
 }  // namespace
 
 CReportDialog::CReportDialog() : CDialog(NimboDialogResources(), IDD_REPORT) {}
@@ -25,6 +28,12 @@ BOOL CReportDialog::OnInitDialog()
     if (comSer)
         setupList.SetTables(comSer->plcEnabled, comSer->plcStart, comSer->plcStop, count);
     setupList.FillRows();
+    if (OnRemoteLine(comSer)) {
+        setupList.readOnly = true;
+        char title[128] = {};
+        GetWindowTextA(m_hWnd, title, sizeof title);
+        SetWindowTextA(m_hWnd, (std::string(title) + kRemoteTitle).c_str());
+    }
 
     statusList.CreateList(rect, m_hWnd, IDC_LIST_FRAME);
     ShowWindow(statusList.m_hWnd, SW_HIDE);

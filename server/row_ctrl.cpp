@@ -150,7 +150,7 @@ void CRowCtrl::OnLeftButton(LPARAM at)
     if (row < 0)
         return;
     selectedRow = row;
-    if (w0 >= x)
+    if (w0 >= x || readOnly)
         return;
     CloseEditor();
     EditCell();
@@ -163,6 +163,8 @@ void CRowCtrl::OnRightButton(LPARAM at)
     CListCtrl::WindowProc(WM_RBUTTONDOWN, MK_RBUTTON, at);
     if (row >= 0)
         selectedRow = row;
+    if (readOnly)
+        return;
     HMENU menu = CreatePopupMenu();
     if (EditorOpen())
         AppendMenuA(menu, MF_STRING, ID_ROW_COMMIT, "Chiudi");

@@ -40,6 +40,9 @@ public:
 
     std::int32_t* tables[3] = {nullptr, nullptr, nullptr};
     int rows = 0;
+    // Rows are selected, never edited: the tables belong to a line steered
+    // elsewhere (a gateway's, for a remote line).
+    bool readOnly = false;
     CellEdit cellEdit;
     CImageList images;
     int selectedRow = -1;

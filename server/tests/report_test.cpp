@@ -114,6 +114,29 @@ TEST_F(ReportTest, ACellTakesTheLeadingIntegerAndShowsTheTextAsTyped)
     EXPECT_FALSE(server->IsModified());
 }
 
+TEST_F(ReportTest, OnARemoteLineTheTableIsShownNotEditedAndTheTitleSaysWhy)
+{
+    server->comSer.remoteWrite = [](int, int, std::int32_t) {};
+    server->comSer.plcStart[2] = 40;
+    OpenReport([&](CReportDialog& report) {
+        CRowCtrl& list = report.setupList;
+        std::vector<std::string> menu;
+        nimbo::SetMenuDriver([&](const std::vector<nimbo::MenuEntry>&) {
+            menu.push_back("opened");
+            return 0u;
+        });
+        Click(list, 2, 2);
+        Click(list, 2, 2, true);
+        EXPECT_FALSE(list.EditorOpen());
+        EXPECT_TRUE(menu.empty());
+        EXPECT_EQ(list.GetItemText(2, 2), "40");
+        char title[160] = {};
+        GetWindowTextA(report.m_hWnd, title, sizeof title);
+        EXPECT_NE(std::string(title).find("linea remota"), std::string::npos) << title;
+    });
+    server->comSer.remoteWrite = nullptr;
+}
+
 TEST_F(ReportTest, LosingTheFocusClosesTheEditorWithoutStoring)
 {
     OpenReport([&](CReportDialog& report) {
