@@ -126,7 +126,6 @@ void CNimboCtrl::DoPropExchange(CPropExchange* px)
     PX_String(px, "ModemDisconnect", modemDisconnect, "AT++");
     PX_String(px, "ModemNumber", modemNumber, "");
     PX_Bool(px, "Modem", modemEnabled, FALSE);
-    PX_String(px, "Remote", remote, "");
     for (int i = 1; i <= CComSer::kPlcCount; ++i) {
         char key[32];
         std::snprintf(key, sizeof key, "PlcEnabled%d", i);
@@ -136,4 +135,6 @@ void CNimboCtrl::DoPropExchange(CPropExchange* px)
         std::snprintf(key, sizeof key, "PlcStop%d", i);
         PX_Long(px, key, comSer.plcStop[i - 1], 0);
     }
+    // After the tables, so that forms saved before it load as they were.
+    PX_String(px, "Remote", remote, "");
 }
