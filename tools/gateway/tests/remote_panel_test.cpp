@@ -281,3 +281,16 @@ TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RemotePanel, AContainerScriptCreatesAServerOnARemoteLine)
+{
+    StartGateway();
+    const std::string script = folder + "/remote.script";
+    std::ofstream(script) << "create S NIMBOLib.Nimbo\nput S Remote \"" << broker.Url()
+                          << "\"\nput S Go true\nwait 1500\nget S Reg 1 301\nquit\n";
+    EXPECT_EQ(xtest::Capture(std::string(NIMBO_BIN) + "/nimbo-container", {script}), "4321\n");
+}
+
+}  // namespace

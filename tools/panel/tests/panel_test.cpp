@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -93,6 +95,13 @@ TEST_F(PanelTest, InDesignModeNoServerRunsAndTheFileStaysAsItWas)
     EXPECT_NE(err.find("no control Led9 on form Lamps"), std::string::npos) << err;
     EXPECT_EQ(Panel("--design " + form + " --com 3"), 2) << "a session's COM would be saved into the file";
     EXPECT_EQ(Panel(form + " --select Led1"), 2);
+    EXPECT_EQ(Panel(form + " --remote tcp://plant"), 2);
+    EXPECT_NE(err.find("bad broker address tcp://plant"), std::string::npos) << err;
+    EXPECT_EQ(Panel(form + " --remote mqtt://plant --com 3"), 2);
+    EXPECT_EQ(Panel("--design " + form + " --remote mqtt://plant"), 2) << "a session's line would be saved into the file";
+    chmod(Write("secret", "x\n").c_str(), 0644);
+    EXPECT_EQ(Panel(form + " --remote mqtt://plant --user op --password-file " + folder + "/secret"), 2);
+    EXPECT_NE(err.find("may be read by others"), std::string::npos) << err;
 }
 
 TEST_F(PanelTest, AFormNamingAnUnknownClassStopsWithItsLine)
