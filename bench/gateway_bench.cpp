@@ -8,10 +8,9 @@
 // against the median): a scan held up by the broker would show there.
 //
 //   gateway_bench [--minutes N] [--restart-every SECONDS] [--timer MS] [--fast]
+#include "bench/plant_line.h"
 #include "bench/soak_options.h"
 #include "tools/gateway/tests/broker_fixture.h"
-#include "tools/plcsim/pty_server.h"
-#include "tools/plcsim/station_set.h"
 
 #include <unistd.h>
 
@@ -30,11 +29,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::Percentile;
 
 constexpr int kPlcs = 32;
 constexpr int kRegisters = 48;
-constexpr int kFirst = 300;
+constexpr int kFirst = bench::PlantLine::kFirst;
 constexpr int kCom = 31;
 constexpr int kBaud = 115200;
 const std::string kPrefix = "bench";
@@ -54,6 +54,7 @@ struct ProcessSample {
 ProcessSample Sample(pid_t pid)
 {
     ProcessSample s;
+    s.residentKb = bench::ResidentKb(std::to_string(pid));
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     // Fields after the command's closing parenthesis; utime and stime are
@@ -70,20 +71,7 @@ ProcessSample Sample(pid_t pid)
         }
     }
     s.cpuSeconds = static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            s.residentKb = std::strtol(line.c_str() + 6, nullptr, 10);
     return s;
-}
-
-double Percentile(std::vector<double> v, double p)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
 }  // namespace
@@ -104,21 +92,7 @@ int main(int argc, char** argv)
     setenv("NIMBO_DEVICES", folder.c_str(), 1);
     setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
 
-    plcsim::StationSet stations;
-    for (int n = 1; n <= kPlcs; ++n)
-        stations.Add(static_cast<std::uint8_t>(n));
-    // Requests answered, per second of the run: the line's own pace.
-    std::mutex countMutex;
-    std::map<long, long> requestsPerSecond;
-    const auto started = Clock::now();
-    stations.Log().SetListener([&](const plcsim::LogEntry&) {
-        const long second = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count();
-        std::lock_guard<std::mutex> lock(countMutex);
-        ++requestsPerSecond[second];
-    });
-    plcsim::PtyServer line(stations, kCom, folder);
-    line.SetTiming({true, kBaud, 2});
-    line.Start();
+    bench::PlantLine line(kPlcs, kRegisters, kCom, folder, kBaud);
 
     brokertest::Broker broker;
     if (!broker.Start(folder)) {
@@ -126,23 +100,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // Every register of every station takes value seq * 64 + its offset at
-    // each change, so a message tells which change it carries.
-    std::mutex timesMutex;
-    std::vector<Clock::time_point> changedAt;
-    std::atomic<bool> running{true};
-    std::thread changer([&] {
-        for (std::int32_t seq = 1; running; ++seq) {
-            {
-                std::lock_guard<std::mutex> lock(timesMutex);
-                changedAt.push_back(Clock::now());
-            }
-            for (int n = 1; n <= kPlcs; ++n)
-                for (int r = 0; r < kRegisters; ++r)
-                    stations.Find(n)->Set(static_cast<std::uint16_t>(kFirst + r), seq * 64 + r);
-            std::this_thread::sleep_for(std::chrono::milliseconds(changeMs));
-        }
-    });
+    line.StartChanging(changeMs);
 
     std::vector<double> latencies;
     std::vector<Clock::time_point> passesOfFirst;
@@ -158,11 +116,9 @@ int main(int argc, char** argv)
         }
         if (h.topic.find("/reg/") == std::string::npos || h.retained)
             return;
-        const long value = std::strtol(h.payload.c_str(), nullptr, 10);
-        const long seq = value / 64;
-        std::lock_guard<std::mutex> times(timesMutex);
-        if (seq >= 1 && static_cast<std::size_t>(seq) <= changedAt.size())
-            latencies.push_back(std::chrono::duration<double, std::milli>(h.when - changedAt[seq - 1]).count());
+        const double ms = line.LatencyMs(std::strtoll(h.payload.c_str(), nullptr, 10), h.when);
+        if (ms >= 0)
+            latencies.push_back(ms);
     });
     subscriber.Subscribe(kPrefix + "/#");
 
@@ -208,11 +164,7 @@ int main(int argc, char** argv)
     }
     const ProcessSample last = Sample(gateway.Pid());
     const double seconds = std::chrono::duration<double>(Clock::now() - from).count();
-    const long firstSecond = std::chrono::duration_cast<std::chrono::seconds>(from - started).count();
-    const long lastSecond = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - started).count() - 1;
-
-    running = false;
-    changer.join();
+    const std::vector<double> perSecond = line.RequestsPerSecond(from, Clock::now());
     gateway.Stop();
     int status = -1;
     gateway.Ended(&status);
@@ -221,12 +173,6 @@ int main(int argc, char** argv)
     std::vector<double> rounds;
     for (std::size_t i = 1; i < passesOfFirst.size(); ++i)
         rounds.push_back(std::chrono::duration<double, std::milli>(passesOfFirst[i] - passesOfFirst[i - 1]).count());
-    std::vector<double> perSecond;
-    {
-        std::lock_guard<std::mutex> counts(countMutex);
-        for (long s = firstSecond; s < lastSecond; ++s)
-            perSecond.push_back(static_cast<double>(requestsPerSecond[s]));
-    }
     const double round = Percentile(rounds, 0.5);
     const double p99 = Percentile(latencies, 0.99);
     std::printf("latency change -> subscriber: p50 %.0f ms, p99 %.0f ms, max %.0f ms (%zu values)\n",
@@ -238,8 +184,6 @@ int main(int argc, char** argv)
                 100.0 * (last.cpuSeconds - first.cpuSeconds) / seconds, first.residentKb, last.residentKb);
     std::printf("line: %.0f requests per second (median), slowest second %.0f%s\n", Percentile(perSecond, 0.5),
                 Percentile(perSecond, 0.0), restartEvery > 0 ? (", over " + std::to_string(restarts) + " broker restarts").c_str() : "");
-    stations.Log().SetListener(nullptr);
-    line.Stop();
     broker.Stop();
     std::filesystem::remove_all(folder);
     return 0;

@@ -37,7 +37,7 @@ TEST_P(EveryProgram, ExplainsItselfAndNamesAnUnknownOption)
 
 INSTANTIATE_TEST_SUITE_P(Programs, EveryProgram,
                          ::testing::Values("plcsim", "nimbo-poll", "nimbo-regsvr", "nimbo-container", "nimbo-panel", "nimbo-dorvo", "nimbo-demo",
-                                           "nimbo-gateway", "fault_soak", "memory_soak", "gateway_bench"
+                                           "nimbo-gateway", "fault_soak", "memory_soak", "gateway_bench", "remote_panel_bench"
 #ifdef NIMBO_HAVE_BENCHMARKS
                                            ,
                                            "scan_bench", "client_bench"
