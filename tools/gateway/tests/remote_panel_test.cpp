@@ -284,6 +284,18 @@ TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
 
 namespace {
 
+TEST_F(RemotePanel, TheStaleImageOfAGatewayThatIsOfflineIsNotShownAsLive)
+{
+    StartGateway();
+    nimbo::RunEventLoop(1000);  // the broker keeps its passes, retained
+    gateway.Stop();
+    OpenPanel(broker.Url());
+    nimbo::RunEventLoop(1500);
+    EXPECT_EQ(listener->data, 0);
+    StartGateway();
+    EXPECT_TRUE(RunUntil([&] { return listener->data > 0; }));
+}
+
 TEST_F(RemotePanel, AContainerScriptCreatesAServerOnARemoteLine)
 {
     StartGateway();
