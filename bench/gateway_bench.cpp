@@ -87,10 +87,7 @@ int main(int argc, char** argv)
     const int changeMs = std::max(1, soak::Arg(argc, argv, "--change-ms", 2000));
     const bool fast = soak::Flag(argc, argv, "--fast");
 
-    char pattern[] = "/tmp/nimbo-gateway-bench-XXXXXX";
-    const std::string folder = mkdtemp(pattern);
-    setenv("NIMBO_DEVICES", folder.c_str(), 1);
-    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+    const std::string folder = bench::RunFolder("gateway_bench");
 
     bench::PlantLine line(kPlcs, kRegisters, kCom, folder, kBaud);
 
@@ -122,11 +119,7 @@ int main(int argc, char** argv)
     });
     subscriber.Subscribe(kPrefix + "/#");
 
-    std::vector<std::string> args{"--com",    std::to_string(kCom), "--speed", std::to_string(kBaud), "--timer",
-                                  std::to_string(timerMs), "--broker", broker.Url(), "--prefix", kPrefix};
-    for (int n = 1; n <= kPlcs; ++n)
-        args.insert(args.end(), {"--plc", std::to_string(n) + ":" + std::to_string(kFirst) + "-" +
-                                              std::to_string(kFirst + kRegisters - 1)});
+    auto args = bench::GatewayArguments(kCom, kBaud, kPlcs, kRegisters, broker.Url(), kPrefix, timerMs);
     if (fast)
         args.push_back("--fast");
     xtest::ChildProcess gateway;

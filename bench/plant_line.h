@@ -8,6 +8,8 @@
 #include "tools/plcsim/pty_server.h"
 #include "tools/plcsim/station_set.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -39,6 +41,28 @@ inline long ResidentKb(const std::string& process = "self")
         if (line.rfind("VmRSS:", 0) == 0)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     return -1;
+}
+
+// A folder of the run's own, holding the line's link (the devices folder)
+// and the broker's files; programs started later find the build's store.
+inline std::string RunFolder(const std::string& program)
+{
+    std::string pattern = "/tmp/nimbo-" + program + "-XXXXXX";
+    const std::string folder = mkdtemp(pattern.data());
+    setenv("NIMBO_DEVICES", folder.c_str(), 1);
+    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+    return folder;
+}
+
+// nimbo-gateway's options for such a line: every PLC's 48 registers from 300.
+inline std::vector<std::string> GatewayArguments(int com, int baud, int plcs, int registers, const std::string& broker,
+                                                 const std::string& prefix, int timerMs = 20)
+{
+    std::vector<std::string> args{"--com",    std::to_string(com), "--speed",  std::to_string(baud),
+                                  "--timer",  std::to_string(timerMs), "--broker", broker, "--prefix", prefix};
+    for (int n = 1; n <= plcs; ++n)
+        args.insert(args.end(), {"--plc", std::to_string(n) + ":300-" + std::to_string(300 + registers - 1)});
+    return args;
 }
 
 class PlantLine {

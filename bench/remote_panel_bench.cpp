@@ -9,12 +9,11 @@
 //   remote_panel_bench [--panels N] [--minutes N] [--change-ms MS]
 #include "bench/plant_line.h"
 #include "bench/soak_options.h"
-#include "link/client_info.h"
-#include "link/com_ser.h"
 #include "platform/form.h"
 #include "platform/olectl.h"
 #include "platform/winuser.h"
 #include "tools/gateway/tests/broker_fixture.h"
+#include "tools/gateway/tests/listening_client.h"
 
 #include <sys/resource.h>
 
@@ -51,44 +50,6 @@ std::string PanelForm(const std::string& remote)
     return text + "    Begin Line NIMBOLib.Nimbo\n        Remote = \"" + remote + "\"\n    End\nEnd\n";
 }
 
-// Stands for the panel's clients: times each change of PLC 1's register 300.
-class Watch : public CWnd {
-public:
-    Watch(bench::PlantLine& line, std::vector<double>& latencies) : line_(line), latencies_(latencies)
-    {
-        record_.signature = CLIENT_SIGNATURE;
-    }
-    bool Create(HWND parent)
-    {
-        if (!CreateWindowed(parent, RECT{0, 0, 1, 1}))
-            return false;
-        SetWindowLongA(m_hWnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
-        return true;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_PLC_DATA && wParam == 1) {
-            const std::int32_t value = reinterpret_cast<const CComSer*>(lParam)->registers[300];
-            if (value != last_) {
-                last_ = value;
-                const double ms = line_.LatencyMs(value, Clock::now());
-                if (ms >= 0)
-                    latencies_.push_back(ms);
-            }
-            const auto now = Clock::now();
-            passes.push_back(now);
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-    std::vector<Clock::time_point> passes;
-
-private:
-    bench::PlantLine& line_;
-    std::vector<double>& latencies_;
-    CClientInfo record_;
-    std::int32_t last_ = 0;
-};
-
 double CpuSeconds()
 {
     rusage use{};
@@ -109,10 +70,7 @@ int main(int argc, char** argv)
     const int changeMs = std::max(1, soak::Arg(argc, argv, "--change-ms", 2000));
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
-    char pattern[] = "/tmp/nimbo-remote-bench-XXXXXX";
-    const std::string folder = mkdtemp(pattern);
-    setenv("NIMBO_DEVICES", folder.c_str(), 1);
-    setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
+    const std::string folder = bench::RunFolder("remote_panel_bench");
 
     bench::PlantLine line(kPlcs, kRegisters, kCom, folder, kBaud);
     brokertest::Broker broker;
@@ -120,10 +78,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "remote_panel_bench: mosquitto did not start\n");
         return 1;
     }
-    std::vector<std::string> args{"--com",    std::to_string(kCom), "--speed", std::to_string(kBaud), "--timer", "20",
-                                  "--broker", broker.Url(),         "--prefix", kPrefix};
-    for (int n = 1; n <= kPlcs; ++n)
-        args.insert(args.end(), {"--plc", std::to_string(n) + ":300-" + std::to_string(300 + kRegisters - 1)});
+    const auto args = bench::GatewayArguments(kCom, kBaud, kPlcs, kRegisters, broker.Url(), kPrefix);
     xtest::ChildProcess gateway;
     if (!gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out")) {
         std::fprintf(stderr, "remote_panel_bench: nimbo-gateway did not start\n");
@@ -132,8 +87,9 @@ int main(int argc, char** argv)
     line.StartChanging(changeMs);
 
     std::vector<double> latencies;
+    std::vector<Clock::time_point> passes;  // of PLC 1 on the first panel
     std::vector<std::unique_ptr<nimbo::Form>> forms;
-    std::vector<std::unique_ptr<Watch>> watches;
+    std::vector<std::unique_ptr<brokertest::ListeningClient>> watches;
     for (int i = 0; i < panels; ++i) {
         std::string error;
         auto form = nimbo::Form::Parse(PanelForm(broker.Url() + "/" + kPrefix), "remote.frm", &error);
@@ -141,7 +97,21 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "remote_panel_bench: %s\n", error.c_str());
             return 1;
         }
-        auto watch = std::make_unique<Watch>(line, latencies);
+        // Stands for the panel's clients: times each change of PLC 1's register 300.
+        auto watch = std::make_unique<brokertest::ListeningClient>(
+            [&line, &latencies, &passes, first = i == 0, last = std::int32_t{0}](int plc, const CComSer& port) mutable {
+                if (plc != 1)
+                    return;
+                const auto now = Clock::now();
+                if (first)
+                    passes.push_back(now);
+                if (port.registers[300] == last)
+                    return;
+                last = port.registers[300];
+                const double ms = line.LatencyMs(last, now);
+                if (ms >= 0)
+                    latencies.push_back(ms);
+            });
         watch->Create(form->Window());
         COleControl* server = form->Control("Line");
         server->PutProperty(server->Dispatch().Find("AddClient")->id, {},
@@ -153,8 +123,7 @@ int main(int argc, char** argv)
 
     nimbo::RunEventLoop(10000);  // a warm-up of a few rounds
     latencies.clear();
-    for (auto& w : watches)
-        w->passes.clear();
+    passes.clear();
     const auto from = Clock::now();
     const double cpuFrom = CpuSeconds();
     const long residentFrom = bench::ResidentKb();
@@ -169,7 +138,6 @@ int main(int argc, char** argv)
     const long residentTo = bench::ResidentKb();
 
     std::vector<double> rounds;
-    const auto& passes = watches.front()->passes;
     for (std::size_t i = 1; i < passes.size(); ++i)
         rounds.push_back(std::chrono::duration<double, std::milli>(passes[i] - passes[i - 1]).count());
     const double round = bench::Percentile(rounds, 0.5);

@@ -1,5 +1,5 @@
 // plcsim -> nimbo-gateway -> mosquitto -> a subscriber, all real processes.
-#include "tools/gateway/tests/broker_fixture.h"
+#include "tools/gateway/tests/line_on_broker.h"
 
 #include <gtest/gtest.h>
 
@@ -16,54 +16,9 @@ namespace {
 
 const std::string kPrefix = "nimbo/COM1";
 
-class GatewayOnBroker : public ::testing::Test {
+class GatewayOnBroker : public brokertest::LineOnBroker {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/nimbo-gateway-XXXXXX";
-        folder = mkdtemp(pattern);
-        std::filesystem::create_directory(folder + "/devices");
-        setenv("NIMBO_DEVICES", (folder + "/devices").c_str(), 1);
-        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-        ASSERT_TRUE(broker.Start(folder)) << Read(folder + "/mosquitto.out.err");
-        ASSERT_TRUE(simulator.Start(std::string(NIMBO_BIN) + "/plcsim",
-                                    {"--com", "1", "--log", folder + "/sim.log", "--set", "1:300=7", "--counter",
-                                     "1:301:1:400"},
-                                    folder + "/sim.out"));
-        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(folder + "/devices/COM1"); }));
-    }
-    void TearDown() override
-    {
-        gateway.Stop();
-        simulator.Stop();
-        broker.Stop();
-        std::filesystem::remove_all(folder);
-    }
-
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    std::string GatewayLog() const { return Read(folder + "/gateway.out.err"); }
-
-    void StartGateway(std::vector<std::string> more = {})
-    {
-        std::vector<std::string> args{"--com",    "1",          "--speed",     "115200", "--timer", "20",
-                                      "--plc",    "1:300-303",  "--broker",    broker.Url()};
-        args.insert(args.end(), more.begin(), more.end());
-        ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out"));
-        ASSERT_TRUE(Eventually([&] { return GatewayLog().find("connected to") != std::string::npos; }))
-            << GatewayLog();
-    }
-
-    std::string folder;
-    brokertest::Broker broker;
-    xtest::ChildProcess simulator;
-    xtest::ChildProcess gateway;
+    GatewayOnBroker() : LineOnBroker({"--set", "1:300=7", "--counter", "1:301:1:400"}) {}
 };
 
 TEST_F(GatewayOnBroker, PublishesTheRetainedImageThenEachChangeOnce)
@@ -109,14 +64,14 @@ TEST_F(GatewayOnBroker, WritesOnlyWhereAllowedAndAnswersEachRequest)
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     op.Publish(kPrefix + "/plc/1/reg/300/set", "42", false, "reply/a");
     EXPECT_TRUE(op.Awaits("reply/a", "done 42"));
-    EXPECT_TRUE(Eventually([&] { return Read(folder + "/sim.log").find("write reg=300 value=42") != std::string::npos; }));
+    EXPECT_TRUE(Eventually([&] { return Logged("write reg=300 value=42") == 1; }));
 
     for (int i = 0; i < 3; ++i)
         op.Publish(kPrefix + "/plc/1/reg/301/set", "5", false, "reply/b");
     op.Publish(kPrefix + "/plc/40/reg/1/set", "5", false, "reply/c");
     EXPECT_TRUE(op.Awaits("reply/b", "refused: register not writable"));
     EXPECT_TRUE(op.Awaits("reply/c", "refused: no such PLC (1 to 32)"));
-    EXPECT_EQ(Read(folder + "/sim.log").find("write reg=301"), std::string::npos);
+    EXPECT_EQ(Logged("write reg=301"), 0u);
     // Refusals are logged once per cause, not once per message.
     const std::string log = GatewayLog();
     const auto first = log.find("register not writable");
@@ -134,9 +89,8 @@ TEST_F(GatewayOnBroker, NeverWritesARetainedRequestNotEvenAfterARestart)
     gateway.Stop();
     StartGateway({"--writable", "1:300-300"});
     std::this_thread::sleep_for(std::chrono::seconds(1));
-    const std::string log = Read(folder + "/sim.log");
-    EXPECT_EQ(log.find("value=99"), std::string::npos);
-    EXPECT_EQ(log.find("value=98"), std::string::npos);
+    EXPECT_EQ(Logged("value=99"), 0u);
+    EXPECT_EQ(Logged("value=98"), 0u);
     EXPECT_NE(GatewayLog().find("retained set message"), std::string::npos) << GatewayLog();
 }
 
@@ -144,10 +98,10 @@ TEST_F(GatewayOnBroker, RidesOutTheBrokerGoingAwayAndComesBackWithTheImage)
 {
     StartGateway();
     broker.Stop();
-    const std::size_t before = Read(folder + "/sim.log").size();
+    const std::size_t before = SimLog().size();
     std::this_thread::sleep_for(std::chrono::seconds(10));
     // The line was scanned all the while.
-    EXPECT_GT(Read(folder + "/sim.log").size(), before + 10000);
+    EXPECT_GT(SimLog().size(), before + 10000);
 
     ASSERT_TRUE(broker.Start(folder));
     const auto back = std::chrono::steady_clock::now();

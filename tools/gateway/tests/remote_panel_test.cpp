@@ -1,11 +1,11 @@
 // A panel on another PC: plcsim -> nimbo-gateway -> mosquitto -> a form
 // run here whose server takes its line from the broker.
-#include "link/client_info.h"
 #include "platform/form.h"
 #include "platform/olectl.h"
 #include "platform/scripting.h"
 #include "platform/winuser.h"
-#include "tools/gateway/tests/broker_fixture.h"
+#include "tools/gateway/tests/line_on_broker.h"
+#include "tools/gateway/tests/listening_client.h"
 
 #include <gtest/gtest.h>
 
@@ -72,84 +72,17 @@ std::string PanelForm(const std::string& remote)
            "    End\nEnd\n";
 }
 
-// Hears what the server tells its clients, as a client would.
-class Listener : public CWnd {
-public:
-    Listener() { record_.signature = CLIENT_SIGNATURE; }
-    bool Create(HWND parent)
-    {
-        if (!CreateWindowed(parent, RECT{0, 0, 1, 1}))
-            return false;
-        SetWindowLongA(m_hWnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&record_));
-        return true;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_PLC_DATA)
-            ++data;
-        else if (message == WM_PLC_OFFLINE)
-            ++offline;
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-    int data = 0;
-    int offline = 0;
-
-private:
-    CClientInfo record_;
-};
-
-class RemotePanel : public ::testing::Test {
+class RemotePanel : public brokertest::LineOnBroker {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/nimbo-remote-XXXXXX";
-        folder = mkdtemp(pattern);
-        std::filesystem::create_directory(folder + "/devices");
-        setenv("NIMBO_DEVICES", (folder + "/devices").c_str(), 1);
-        setenv("NIMBO_REGISTRY", NIMBO_BUILD_REGISTRY, 1);
-        ASSERT_TRUE(broker.Start(folder));
-        ASSERT_TRUE(simulator.Start(std::string(NIMBO_BIN) + "/plcsim",
-                                    {"--com", "1", "--log", folder + "/sim.log", "--set", "1:300=1", "--set",
-                                     "1:301=4321"},
-                                    folder + "/sim.out"));
-        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(folder + "/devices/COM1"); }));
-    }
+    RemotePanel() : LineOnBroker({"--set", "1:300=1", "--set", "1:301=4321"}) {}
+
     void TearDown() override
     {
         listener.reset();
         if (panel)
             panel->Close();
         panel.reset();
-        gateway.Stop();
-        simulator.Stop();
-        broker.Stop();
-        std::filesystem::remove_all(folder);
-    }
-
-    static std::string Read(const std::string& path)
-    {
-        std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-    std::string SimLog() const { return Read(folder + "/sim.log"); }
-    std::size_t Count(const std::string& text) const
-    {
-        const std::string log = SimLog();
-        std::size_t n = 0;
-        for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-            ++n;
-        return n;
-    }
-
-    void StartGateway(std::vector<std::string> more = {})
-    {
-        std::vector<std::string> args{"--com", "1", "--speed", "115200", "--timer", "20", "--plc", "1:300-303",
-                                      "--broker", broker.Url()};
-        args.insert(args.end(), more.begin(), more.end());
-        ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway", args, folder + "/gateway.out"));
-        ASSERT_TRUE(Eventually([&] { return Read(folder + "/gateway.out.err").find("connected to") != std::string::npos; }));
+        LineOnBroker::TearDown();
     }
 
     // Runs the event loop until `done`, for at most `seconds`.
@@ -169,7 +102,7 @@ protected:
         std::string error;
         panel = nimbo::Form::Parse(PanelForm(remote), "remote.frm", &error);
         ASSERT_TRUE(panel && panel->Create(&error)) << error;
-        listener = std::make_unique<Listener>();
+        listener = std::make_unique<brokertest::ListeningClient>();
         ASSERT_TRUE(listener->Create(panel->Window()));
         COleControl* server = panel->Control("Line");
         const DispEntry* add = server->Dispatch().Find("AddClient");
@@ -192,12 +125,8 @@ protected:
         SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
 
-    std::string folder;
-    brokertest::Broker broker;
-    xtest::ChildProcess simulator;
-    xtest::ChildProcess gateway;
     std::unique_ptr<nimbo::Form> panel;
-    std::unique_ptr<Listener> listener;
+    std::unique_ptr<brokertest::ListeningClient> listener;
 };
 
 TEST_F(RemotePanel, ShowsTheSamePictureAsTheSameFormOnTheLocalLine)
@@ -236,9 +165,9 @@ TEST_F(RemotePanel, AButtonWritesOnceThroughTheGatewayAndARefusalIsShown)
     OpenPanel(broker.Url());
     ASSERT_TRUE(RunUntil([&] { return listener->data >= 2; }));
     Click("Push");
-    ASSERT_TRUE(Eventually([&] { return Count("write reg=300 value=3") == 1; }, 10)) << SimLog();
+    ASSERT_TRUE(Eventually([&] { return Logged("write reg=300 value=3") == 1; }, 10)) << SimLog();
     nimbo::RunEventLoop(500);
-    EXPECT_EQ(Count("write reg=300"), 1u);
+    EXPECT_EQ(Logged("write reg=300"), 1u);
 
     // The same button on a gateway that does not let it write.
     gateway.Stop();
@@ -248,7 +177,7 @@ TEST_F(RemotePanel, AButtonWritesOnceThroughTheGatewayAndARefusalIsShown)
     Click("Push");
     EXPECT_TRUE(RunUntil([&] { return nimbo::MessageBoxCount() > boxes; }, 10));
     EXPECT_EQ(nimbo::LastMessageBoxText(), "refused: register not writable");
-    EXPECT_EQ(Count("write reg=300"), 1u);
+    EXPECT_EQ(Logged("write reg=300"), 1u);
 }
 
 TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
@@ -277,7 +206,7 @@ TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
     ASSERT_TRUE(broker.Start(folder));
     data = listener->data;
     EXPECT_TRUE(RunUntil([&] { return listener->data > data; }, 20));
-    EXPECT_EQ(Count("write reg=300"), 0u) << SimLog();
+    EXPECT_EQ(Logged("write reg=300"), 0u) << SimLog();
 }
 
 }  // namespace
