@@ -5,6 +5,7 @@
 
 #include "link/com_ser.h"
 #include "platform/mqtt.h"
+#include "server/remote_pass.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,17 +35,6 @@ struct RemoteAddress {
 // mqtt://HOST[:PORT][/PREFIX]; without a prefix, the gateway's default for
 // the COM the server names (nimbo/COMn). Nothing for anything else.
 std::optional<RemoteAddress> ParseRemote(const std::string& url, int com);
-
-// A pass as the gateway publishes it:
-// {"first":300,"values":[1,2,3],"ms":120,"seen":"14:02:11"}
-struct RemotePass {
-    int first = 0;
-    std::vector<std::int32_t> values;
-    std::uint32_t ms = 0;
-    std::int32_t seen = 0;  // hours * 65536 + minutes * 256 + seconds
-};
-// Nothing for anything malformed, or a range that leaves the image.
-std::optional<RemotePass> ParseRemotePass(std::string_view json);
 
 // Whether the port object is fed from a broker: its PLC table is then the
 // gateway's, shown and not edited.

@@ -1,7 +1,8 @@
 // A pass as a panel on a remote line reads it from the broker: anyone who
 // may publish there writes these bytes. Whatever they hold: no crash, and a
 // pass let through fits the image and says when it was seen as a real time.
-#include "server/remote_line.h"
+#include "server/remote_pass.h"
+#include "link/com_ser.h"
 
 #include <cstdint>
 #include <cstdlib>
