@@ -34,7 +34,6 @@ using bench::Percentile;
 
 constexpr int kPlcs = 32;
 constexpr int kRegisters = 48;
-constexpr int kFirst = bench::PlantLine::kFirst;
 constexpr int kCom = 31;
 constexpr int kBaud = 115200;
 const std::string kPrefix = "bench";
