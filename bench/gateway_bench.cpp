@@ -174,6 +174,10 @@ int main(int argc, char** argv)
     std::printf("messages: %.0f per second\n", static_cast<double>(messages) / seconds);
     std::printf("gateway: %.2f%% of a core; resident %ld KB at the start, %ld KB at the end\n",
                 100.0 * (last.cpuSeconds - first.cpuSeconds) / seconds, first.residentKb, last.residentKb);
+    // The seconds the line went slow, if any, and when they came.
+    for (std::size_t i = 0; i < perSecond.size(); ++i)
+        if (perSecond[i] < Percentile(perSecond, 0.5) / 2)
+            std::printf("line: slow second %zu of the run: %.0f requests\n", i + 1, perSecond[i]);
     std::printf("line: %.0f requests per second (median), slowest second %.0f%s\n", Percentile(perSecond, 0.5),
                 Percentile(perSecond, 0.0), restartEvery > 0 ? (", over " + std::to_string(restarts) + " broker restarts").c_str() : "");
     broker.Stop();

@@ -101,8 +101,14 @@ public:
         mosquitto_lib_init();
         client_ = mosquitto_new(id.empty() ? nullptr : id.c_str(), true, this);
         mosquitto_int_option(client_, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
-        mosquitto_connect_v5_callback_set(client_, [](mosquitto*, void* self, int rc, int, const mosquitto_property*) {
-            static_cast<Client*>(self)->connected_ = rc == 0;
+        // A broker that restarts forgets the subscriptions: they are made
+        // again on every connection.
+        mosquitto_connect_v5_callback_set(client_, [](mosquitto* m, void* self, int rc, int, const mosquitto_property*) {
+            auto* c = static_cast<Client*>(self);
+            c->connected_ = rc == 0;
+            std::lock_guard<std::mutex> lock(c->mutex_);
+            for (const std::string& pattern : c->subscriptions_)
+                mosquitto_subscribe_v5(m, nullptr, pattern.c_str(), 0, 0, nullptr);
         });
         mosquitto_message_v5_callback_set(
             client_, [](mosquitto*, void* self, const mosquitto_message* m, const mosquitto_property*) {
@@ -139,8 +145,11 @@ public:
 
     void Subscribe(const std::string& pattern)
     {
-        int mid = 0;
-        mosquitto_subscribe_v5(client_, &mid, pattern.c_str(), 0, 0, nullptr);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            subscriptions_.push_back(pattern);
+        }
+        mosquitto_subscribe_v5(client_, nullptr, pattern.c_str(), 0, 0, nullptr);
     }
     void Publish(const std::string& topic, const std::string& payload, bool retain = false,
                  const std::string& responseTopic = "")
@@ -188,6 +197,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<brokertest::Heard> heard_;
     std::function<void(const brokertest::Heard&)> listener_;
+    std::vector<std::string> subscriptions_;
 };
 
 }  // namespace brokertest
