@@ -118,9 +118,10 @@ protected:
         return nimbo::GrabWindowPixels(panel->Window());
     }
 
-    void Click(const std::string& name)
+    void Click(const std::string& name) { Click(*panel, name); }
+    static void Click(nimbo::Form& form, const std::string& name)
     {
-        const HWND button = panel->ControlWindow(name);
+        const HWND button = form.ControlWindow(name);
         SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
@@ -212,6 +213,33 @@ TEST_F(RemotePanel, GoesOfflineWhenTheGatewayOrTheBrokerGoesAndLiveWhenBack)
 }  // namespace
 
 namespace {
+
+TEST_F(RemotePanel, ManyPanelsShowTheSameValuesAndAWriteFromAnyIsDoneOnce)
+{
+    StartGateway({"--writable", "1:300-300"});
+    std::vector<std::unique_ptr<nimbo::Form>> others;
+    for (int i = 0; i < 4; ++i) {
+        std::string error;
+        others.push_back(nimbo::Form::Parse(PanelForm(broker.Url()), "remote.frm", &error));
+        ASSERT_TRUE(others.back()->Create(&error)) << error;
+        others.back()->Show();
+    }
+    OpenPanel(broker.Url());
+    const DISPID reg = panel->Control("Line")->Dispatch().Find("Reg")->id;
+    const DispArgs at301{Variant::Long(1), Variant::Long(301)};
+    EXPECT_TRUE(RunUntil([&] {
+        for (auto& f : others)
+            if (f->Get("Line", reg, at301).AsLong() != 4321)
+                return false;
+        return panel->Get("Line", reg, at301).AsLong() == 4321;
+    }));
+    Click(*others[2], "Push");
+    EXPECT_TRUE(RunUntil([&] { return Logged("write reg=300") >= 1; }, 10));
+    nimbo::RunEventLoop(500);
+    EXPECT_EQ(Logged("write reg=300"), 1u);
+    for (auto& f : others)
+        f->Close();
+}
 
 TEST_F(RemotePanel, TheStaleImageOfAGatewayThatIsOfflineIsNotShownAsLive)
 {
