@@ -145,8 +145,14 @@ int main(int argc, char** argv)
     const auto until = from + std::chrono::minutes(minutes);
     auto nextRestart = from + std::chrono::seconds(restartEvery);
     int restarts = 0;
-    while (Clock::now() < until && !gateway.Ended()) {
+    auto nextMinute = from + std::chrono::minutes(1);
+    for (int minute = 1; Clock::now() < until && !gateway.Ended();) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (Clock::now() >= nextMinute) {
+            std::printf("minute %d: gateway resident %ld KB\n", minute++, Sample(gateway.Pid()).residentKb);
+            std::fflush(stdout);
+            nextMinute += std::chrono::minutes(1);
+        }
         if (restartEvery > 0 && Clock::now() >= nextRestart) {
             broker.Stop();
             broker.Start(folder);
