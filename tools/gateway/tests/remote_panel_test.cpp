@@ -1,6 +1,7 @@
 // A panel on another PC: plcsim -> nimbo-gateway -> mosquitto -> a form
 // run here whose server takes its line from the broker.
 #include "platform/form.h"
+#include "platform/form_editor.h"
 #include "platform/olectl.h"
 #include "platform/scripting.h"
 #include "platform/winuser.h"
@@ -251,6 +252,25 @@ TEST_F(RemotePanel, TheStaleImageOfAGatewayThatIsOfflineIsNotShownAsLive)
     EXPECT_EQ(listener->data, 0);
     StartGateway();
     EXPECT_TRUE(RunUntil([&] { return listener->data > 0; }));
+}
+
+TEST_F(RemotePanel, InDesignModeF5RunsTheFormOnItsRemoteLineAndBack)
+{
+    StartGateway();
+    std::string error;
+    auto form = nimbo::Form::Parse(PanelForm(broker.Url()), "remote.frm", &error);
+    ASSERT_TRUE(form) << error;
+    nimbo::FormEditor editor(*form);
+    ASSERT_TRUE(editor.Ready(&error)) << error;
+    const DISPID reg = form->Control("Line")->Dispatch().Find("Reg")->id;
+    const DispArgs at301{Variant::Long(1), Variant::Long(301)};
+    nimbo::RunEventLoop(500);
+    EXPECT_NE(form->Get("Line", reg, at301).AsLong(), 4321) << "no line while designing";
+    editor.StartPanel();
+    EXPECT_TRUE(RunUntil([&] { return form->Get("Line", reg, at301).AsLong() == 4321; }));
+    editor.StopPanel();
+    EXPECT_FALSE(editor.Running());
+    form->Close();
 }
 
 TEST_F(RemotePanel, AContainerScriptCreatesAServerOnARemoteLine)
