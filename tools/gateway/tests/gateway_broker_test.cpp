@@ -114,6 +114,21 @@ TEST_F(GatewayOnBroker, RidesOutTheBrokerGoingAwayAndComesBackWithTheImage)
     EXPECT_TRUE(late.Awaits(kPrefix + "/plc/1/status", "ok", 2));
 }
 
+TEST_F(GatewayOnBroker, StartsWithoutABrokerScansAndPublishesOnceOneIsThere)
+{
+    broker.Stop();
+    ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway",
+                              {"--com", "1", "--speed", "115200", "--timer", "20", "--plc", "1:300-303", "--broker",
+                               broker.Url()},
+                              folder + "/gateway.out"));
+    ASSERT_TRUE(Eventually([&] { return Logged("read reg=300") >= 10; })) << "the scan waits for no broker";
+    EXPECT_TRUE(Eventually([&] { return GatewayLog().find("unreachable") != std::string::npos; })) << GatewayLog();
+    ASSERT_TRUE(broker.Start(folder));
+    Client late(broker.Port());
+    late.Subscribe(kPrefix + "/plc/1/reg/300");
+    EXPECT_TRUE(late.Awaits(kPrefix + "/plc/1/reg/300", "7", 8));
+}
+
 TEST_F(GatewayOnBroker, SigtermLeavesOfflineAndEndsWithinASecond)
 {
     StartGateway();
