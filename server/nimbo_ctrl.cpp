@@ -26,6 +26,7 @@ CNimboCtrl::~CNimboCtrl()
 {
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
+    StopFastScan();
     comSer.Close();
     nimbo::ObjectDestroyed();
 }
@@ -63,6 +64,20 @@ void CNimboCtrl::SetInternalTimer(std::int32_t value)
             SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(value), nullptr);
         }
     }
+    SetModifiedFlag();
+}
+
+// Takes effect at the next block of a running scan (see OnTimer and ServeLine).
+void CNimboCtrl::SetFastScan(BOOL value)
+{
+    fastScan = value ? TRUE : FALSE;
+    SetModifiedFlag();
+}
+
+void CNimboCtrl::SetReplyTimeout(std::int32_t value)
+{
+    if (value >= 0 && value < 100000)
+        comSer.replyTimeout = value;
     SetModifiedFlag();
 }
 
@@ -134,4 +149,7 @@ void CNimboCtrl::DoPropExchange(CPropExchange* px)
         std::snprintf(key, sizeof key, "PlcStop%d", i);
         PX_Long(px, key, comSer.plcStop[i - 1], 0);
     }
+    // Last, so that forms saved before they existed load as they were.
+    PX_Bool(px, "FastScan", fastScan, FALSE);
+    PX_Long(px, "ReplyTimeout", comSer.replyTimeout, 30);
 }

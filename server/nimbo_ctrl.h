@@ -6,15 +6,19 @@
 #include "link/client_info.h"
 #include "link/com_ser.h"
 #include "platform/olectl.h"
+#include "platform/readiness.h"
 #include "platform/wingdi.h"
 #include "server/modem_dialog.h"
 #include "server/report_dialog.h"
 #include "server/nimbo_dispids.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 constexpr UINT_PTR kScanTimer = 1;
+// The reply-driven scan's deadline for the awaited reply.
+constexpr UINT_PTR kReplyTimer = 2;
 extern const char* const kPortOpenFailure;
 
 class CNimboCtrl : public COleControl {
@@ -40,6 +44,8 @@ public:
     void SetInternalTimer(std::int32_t value);
     void SetPassword(const std::string& value);
     void SetGo(BOOL value);
+    void SetFastScan(BOOL value);
+    void SetReplyTimeout(std::int32_t value);
     std::int32_t GetReg(std::int32_t plc, std::int32_t offset);
     void SetReg(std::int32_t plc, std::int32_t offset, std::int32_t value);
     BOOL GetBit(std::int32_t plc, std::int32_t offset, std::int32_t bit);
@@ -67,6 +73,8 @@ public:
     std::int32_t iconTime = 0;
     std::int32_t modemStage = 0;
     std::int32_t scanning = 0;
+    BOOL fastScan = FALSE;        // the FastScan property: the scan is driven by replies
+    BOOL fastScanning = FALSE;    // the reply-driven scan is the one running now
 
 private:
     void BuildDispatch();
@@ -75,10 +83,18 @@ private:
     void DispatchIndexedPlcTables();
     void DispatchModem();
     void ScanTick();
+    void FastTick();
+    void StartFastScan(bool fresh);
+    void StopFastScan();
+    void ServeLine();
+    void FollowLine();
+    void ArmReplyDeadline();
     void DialTick();
     void StartDialing();
     void OpenReport();
     void StartLink();
     void StopLink();
+    std::unique_ptr<nimbo::DescriptorWatch> lineWatch;
+    bool serving = false;  // ServeLine is under way (a client's handler may run the event loop)
     static bool PlcAddressable(std::int32_t plc) { return plc >= 1 && plc <= 31; }
 };

@@ -10,6 +10,7 @@ constexpr int kModemHandshake = 1;
 void CNimboCtrl::SetGo(BOOL value)
 {
     if (goValue == 1) {
+        StopFastScan();
         if (modemEnabled == 1)
             comSer.SendTextAndClose(modemDisconnect.c_str());
         comSer.Close();
@@ -27,6 +28,7 @@ void CNimboCtrl::StopLink()
 {
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
+    StopFastScan();
     if (modemEnabled == 1)
         comSer.SendTextAndClose(modemDisconnect.c_str());
     comSer.Close();
@@ -44,9 +46,13 @@ void CNimboCtrl::StartLink()
             // The scan takes over once the modem has connected.
             StartDialing();
         } else {
+            // The timer runs in both scans: it animates the face, and in
+            // the reply-driven one it only restarts an idle scan.
             if (m_hWnd)
                 SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(comSer.timerInterval), nullptr);
             scanning = 1;
+            if (fastScan)
+                StartFastScan(true);
         }
     }
     BroadcastOffline();
