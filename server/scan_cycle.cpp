@@ -105,8 +105,11 @@ void CNimboCtrl::ServeLine()
     serving = true;
     const int r = comSer.FastStep();
     if (r == FAST_WAITING) {
-        serving = false;
+        // Taking bytes in is where a line that went away is noticed: its
+        // descriptor is closed then, and must not stay watched.
+        FollowLine();
         ArmReplyDeadline();
+        serving = false;
         return;
     }
     const int plc = comSer.currentPlc;

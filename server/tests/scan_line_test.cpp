@@ -47,6 +47,8 @@ protected:
         server->PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
     }
 
+    void GoesAwayAndComesBack(int com);
+
     std::string folder;
     plcsim::StationSet stations;
     std::unique_ptr<plcsim::PtyServer> line;
@@ -99,10 +101,10 @@ TEST_F(LineScanTest, SilentPlcOnTheLineNeverNotifies)
 // The station's end of the line goes away and comes back on the same COM:
 // the scan finds it again by itself, without Go being touched, and the
 // passes resume.
-TEST_F(LineScanTest, AStationThatGoesAwayAndComesBackIsPolledAgain)
+void LineScanTest::GoesAwayAndComesBack(int com)
 {
     stations.Add(1).Set(5, 55);
-    Start(14, {{1, 0, 15}});
+    Start(com, {{1, 0, 15}});
     for (int i = 0; i < 40 && onPlc.empty(); ++i)
         nimbo::RunEventLoop(50);
     ASSERT_FALSE(onPlc.empty());
@@ -115,12 +117,23 @@ TEST_F(LineScanTest, AStationThatGoesAwayAndComesBackIsPolledAgain)
     EXPECT_TRUE(onPlc.empty()) << "no passes while the line is gone";
 
     stations.Find(1)->Set(5, 56);
-    line = std::make_unique<plcsim::PtyServer>(stations, 14, folder);
+    line = std::make_unique<plcsim::PtyServer>(stations, com, folder);
     line->Start();
     for (int i = 0; i < 60 && onPlc.empty(); ++i)
         nimbo::RunEventLoop(50);
     EXPECT_FALSE(onPlc.empty()) << "polled again without touching Go";
     EXPECT_EQ(server->comSer.registers[5], 56);
+}
+
+TEST_F(LineScanTest, AStationThatGoesAwayAndComesBackIsPolledAgain)
+{
+    GoesAwayAndComesBack(14);
+}
+
+TEST_F(LineScanTest, AStationThatGoesAwayAndComesBackIsPolledAgainOnFastScan)
+{
+    server->PutProperty(DISPID_NIMBO_FASTSCAN, {}, Variant::Bool(true));
+    GoesAwayAndComesBack(18);
 }
 
 namespace {
