@@ -135,23 +135,4 @@ TEST_F(FastScanTest, SwitchingWhileScanningTakesEffectAtTheNextBlock)
     EXPECT_GT(clock.TotalSlept(), slept) << "with its pauses";
 }
 
-class WaitByScanTest : public FastScanTest, public ::testing::WithParamInterface<Scan> {};
-
-// Scanning and writing from the automation interface: only the timer scan
-// pauses on the line.
-TEST_P(WaitByScanTest, OnlyTheTimerScanWaitsOnTheLine)
-{
-    stations.Add(1);
-    Enable(1, 0, 31);
-    Go(GetParam());
-    Tick(6);
-    Put(DISPID_NIMBO_REG, Variant::Long(5), {Variant::Long(1), Variant::Long(10)});
-    Put(DISPID_NIMBO_BIT, Variant::Bool(true), {Variant::Long(1), Variant::Long(10), Variant::Long(4)});
-    Tick(2);
-    EXPECT_EQ(clock.TotalSlept() == 0, GetParam() == Scan::Fast);
-    EXPECT_EQ(stations.Find(1)->Get(10), 5 | 16);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scans, WaitByScanTest, ::testing::Values(Scan::Timer, Scan::Fast));
-
 }  // namespace
