@@ -32,7 +32,9 @@ CComSer::CComSer()
       fastExchange(FAST_NONE),
       requestTick(0),
       advancePending(0),
-      writePlc(0)
+      writePlc(0),
+      replyTaken(0),
+      spoiltReply(0)
 {
     // The steering tables belong to the server, which loads them; zero them
     // so a bare object never polls at random.

@@ -28,6 +28,7 @@ enum LinkDrop : std::int32_t {
     LINK_DROP_REGISTER_NOT_ON_LINE = 5,    // a write for a register number wider than the line's 16 bits
     LINK_DROP_BLOCK_OUTSIDE_RANGE = 6,     // a block reply for a register outside the current PLC's range
     LINK_DROP_FRAME_INCOMPLETE = 7,        // a reply frame found before all its bytes arrived
+    LINK_DROP_REPLY_NOT_AWAITED = 8,       // reply-driven scan: a whole reply, but not to the request on the line
 };
 
 // What ReceiveStep (and PollNext) answer; an int on the binary interface.
@@ -41,7 +42,7 @@ enum ReceiveResult : int {
 // stands. The caller sends the next request (FastSendNext) after anything
 // but FAST_WAITING.
 enum FastResult : int {
-    FAST_BLOCK_APPLIED = 0,   // a block reply was taken in (applied if it checked out); the pass goes on
+    FAST_BLOCK_APPLIED = 0,   // the block was taken in, or only spoilt replies came by the deadline: the pass goes on
     FAST_PASS_CLOSED = 1,     // the PLC's whole range was read: a completed pass, move on to the next PLC
     FAST_NOT_ANSWERED = 2,    // no whole reply within the deadline: the PLC did not answer
     FAST_WAITING = 3,         // the reply is not complete and its deadline has not passed
@@ -163,6 +164,8 @@ public:
     // True when a whole frame for the current station, or the awaited
     // number of bytes, is in the receive buffer.
     bool FastReplyComplete() const;
+    // Whether a whole, checked reply answers the request on the line.
+    bool AwaitedReply(int command, int reg) const;
     // The pass bookkeeping and the block request of PollNext, apart.
     bool PassDone() const;
     int ClosePass();
@@ -178,4 +181,6 @@ public:
     std::int32_t advancePending; // a queued write went out where the scan moves to the next PLC
     std::int32_t writePlc;       // the station of the awaited write
     std::deque<QueuedWrite> queuedWrites;
+    std::int32_t replyTaken;     // the last reply checked was applied
+    std::int32_t spoiltReply;    // a reply came for the awaited exchange and was refused
 };

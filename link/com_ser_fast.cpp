@@ -12,6 +12,10 @@
 namespace {
 
 constexpr BYTE kStartOfFrame = 0xFF;
+constexpr int kReplyEndOfPass = 0x80;
+constexpr int kReplyWriteAlt = 0x9C;
+constexpr int kReplyWrite = 0x9D;
+constexpr int kReplyBlock = 0xBB;
 constexpr int kMinFrame = 5;  // start, station, length, command, checksum
 constexpr int kLastLineRegister = 0xFFFF;
 constexpr DWORD kBitsPerByte = 10;
@@ -47,40 +51,67 @@ bool CComSer::FastReplyComplete() const
     return n >= expectedLength;
 }
 
+// One request is on the line at a time, and its exchange ends only with its
+// own answer or its deadline. A reply that came too late for an earlier
+// exchange (the station slow, the line still busy with an older answer)
+// would otherwise close this one, and this one's answer would arrive during
+// the next, where the tail of a cut-off frame and the head of the next reply
+// can pass the one-byte checksum together. A spoilt reply (bad checksum,
+// another station) is dropped and the block asked again at the deadline, as
+// the timer scan asks it again at its next tick; no reply at all is a PLC
+// not answering.
+bool CComSer::AwaitedReply(int command, int reg) const
+{
+    if (fastExchange == FAST_WRITE)
+        return command == kReplyWrite || command == kReplyWriteAlt;
+    if (fastExchange == FAST_READ)
+        return command == kReplyEndOfPass || (command == kReplyBlock && reg == nextRegister);
+    return false;
+}
+
 int CComSer::FastStep()
 {
     if (fastExchange == FAST_NONE)
         return FAST_IDLE;
     ReadAppend();
     const bool write = fastExchange == FAST_WRITE;
-    if (!FastReplyComplete()) {
-        if (GetTickCount() - requestTick < ReplyDeadline(expectedLength))
-            return FAST_WAITING;
-        fastExchange = FAST_NONE;
-        rxCount = 0;
-        std::memset(rxBuffer, 0, sizeof rxBuffer);
-        return write ? FAST_WRITE_DONE : FAST_NOT_ANSWERED;
-    }
-    fastExchange = FAST_NONE;
-    if (write) {
+    if (FastReplyComplete()) {
+        replyTaken = 0;
         // The echo holds the station's value, which goes into the image; the
         // scan's place in its own PLC's range stays where it was.
         const std::int32_t scanned = currentPlc;
         const std::int32_t next = nextRegister;
-        currentPlc = writePlc;
+        if (write)
+            currentPlc = writePlc;
         CheckReply();
-        currentPlc = scanned;
-        nextRegister = next;
+        if (write) {
+            currentPlc = scanned;
+            nextRegister = next;
+        }
         rxCount = 0;
-        return FAST_WRITE_DONE;
+        if (replyTaken) {
+            fastExchange = FAST_NONE;
+            spoiltReply = 0;
+            if (write)
+                return FAST_WRITE_DONE;
+            if (PassDone()) {
+                ClosePass();
+                return FAST_PASS_CLOSED;
+            }
+            return FAST_BLOCK_APPLIED;
+        }
+        spoiltReply = 1;
     }
-    CheckReply();
+    if (GetTickCount() - requestTick < ReplyDeadline(expectedLength))
+        return FAST_WAITING;
+    fastExchange = FAST_NONE;
     rxCount = 0;
-    if (PassDone()) {
-        ClosePass();
-        return FAST_PASS_CLOSED;
-    }
-    return FAST_BLOCK_APPLIED;
+    std::memset(rxBuffer, 0, sizeof rxBuffer);
+    const bool spoilt = spoiltReply != 0;
+    spoiltReply = 0;
+    if (write)
+        return FAST_WRITE_DONE;
+    return spoilt ? FAST_BLOCK_APPLIED : FAST_NOT_ANSWERED;
 }
 
 BOOL CComSer::FastSendNext(BOOL advance)
@@ -105,6 +136,7 @@ BOOL CComSer::FastSendNext(BOOL advance)
         writePlc = w.plc;
         SendWriteFrame(w.plc, w.reg, w.count, w.values);
         fastExchange = FAST_WRITE;
+        spoiltReply = 0;
         return TRUE;
     }
     if (advancePending) {
@@ -121,6 +153,7 @@ BOOL CComSer::FastSendNext(BOOL advance)
     requestTick = GetTickCount();
     AskBlock();
     fastExchange = FAST_READ;
+    spoiltReply = 0;
     return TRUE;
 }
 
@@ -128,12 +161,14 @@ void CComSer::AdoptOutstanding()
 {
     fastExchange = currentPlc != 0 ? FAST_READ : FAST_NONE;
     advancePending = 0;
+    spoiltReply = 0;
 }
 
 void CComSer::LeaveFastScan(BOOL advance)
 {
     replyDriven = 0;
     fastExchange = FAST_NONE;
+    spoiltReply = 0;
     while (!queuedWrites.empty()) {
         const QueuedWrite w = queuedWrites.front();
         queuedWrites.pop_front();

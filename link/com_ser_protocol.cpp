@@ -291,6 +291,11 @@ void CComSer::DispatchReply()
     // only used for its checksum. Everything read lies inside the buffer.
     const BYTE* frame = &rxBuffer[1];
     int reg = RegisterNumberAt(&frame[4]);
+    if (replyDriven && !AwaitedReply(frame[3], reg)) {
+        lastDrop = LINK_DROP_REPLY_NOT_AWAITED;
+        return;
+    }
+    replyTaken = 1;
     switch (frame[3]) {
     case kReplyEndOfPass:
         // Past the range, so that the PollNext that follows closes the pass;

@@ -30,12 +30,14 @@ void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.name; }
 class FastReplyTest : public FastTest, public ::testing::WithParamInterface<ReplyCase> {};
 
 // A reply is decided as soon as it is whole, not at a tick; one still
-// arriving is waited for, and one spoilt is refused as on the timer.
+// arriving is waited for; one spoilt, or one that answers another request,
+// is refused and the answer still awaited.
 TEST_P(FastReplyTest, IsDecidedWhenWhole)
 {
     line->Deliver(GetParam().bytes());
     EXPECT_EQ(port->FastStep(), GetParam().result);
     EXPECT_EQ(port->registers[16], GetParam().applied);
+    EXPECT_EQ(port->registers[32], 0);
 }
 
 std::vector<BYTE> Garbled(std::vector<BYTE> b)
@@ -57,8 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                       return b;
                   },
                   FAST_WAITING, 0},
-        ReplyCase{"bad checksum", [] { return Garbled(BlockReply(1, 16, 1000)); }, FAST_BLOCK_APPLIED, 0},
-        ReplyCase{"other station", [] { return BlockReply(2, 16, 1000); }, FAST_BLOCK_APPLIED, 0},
+        ReplyCase{"bad checksum", [] { return Garbled(BlockReply(1, 16, 1000)); }, FAST_WAITING, 0},
+        ReplyCase{"other station", [] { return BlockReply(2, 16, 1000); }, FAST_WAITING, 0},
+        ReplyCase{"late answer to another block", [] { return BlockReply(1, 32, 1000); }, FAST_WAITING, 0},
         ReplyCase{"truncated",
                   [] {
                       auto r = BlockReply(1, 16, 1000);
@@ -90,6 +93,18 @@ TEST_P(FastDeadlineTest, AReplyNotInByItsDeadlineIsNotAnswered)
 INSTANTIATE_TEST_SUITE_P(Speeds, FastDeadlineTest,
                          ::testing::Values(DeadlineCase{9600, 105}, DeadlineCase{19200, 68},
                                            DeadlineCase{115200, 37}));
+
+// As the timer scan asks a spoilt block again at its next tick, this scan
+// asks it again at the deadline.
+TEST_F(FastTest, ASpoiltReplyHasTheBlockAskedAgainAtTheDeadline)
+{
+    line->Deliver(Garbled(BlockReply(1, 16, 1000)));
+    EXPECT_EQ(port->FastStep(), FAST_WAITING);
+    clock.Advance(port->ReplyDeadline(port->expectedLength));
+    EXPECT_EQ(port->FastStep(), FAST_BLOCK_APPLIED);
+    ASSERT_TRUE(port->FastSendNext(FALSE));
+    EXPECT_EQ(LastRequestedRegister(), 16);
+}
 
 // A button's write waits for the block under way, goes out alone, and its
 // echo does not move the scan's place in the range.
