@@ -8,8 +8,9 @@
 // the longest time a PLC went without a completed pass. A crash ends the
 // run without a report.
 //
-//   fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N]
-//              (100000, 10, 1, any kind, 22; KIND as plcsim names it: badsum...)
+//   fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N] [--fast]
+//              (100000, 10, 1, any kind, 22; KIND as plcsim names it: badsum...;
+//              --fast: the scan driven by the replies, FastScan, instead of the timer's)
 // The first foreign values are shown with the exchanges just before them.
 #include "platform/winuser.h"
 #include "server/nimbo_ctrl.h"
@@ -63,10 +64,11 @@ const char* Word(int argc, char** argv, const char* name)
 }
 
 const char kUsage[] =
-    "usage: fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N]\n"
+    "usage: fault_soak [--exchanges N] [--one-in N] [--seed S] [--only KIND] [--com N] [--fast]\n"
     "The server against simulated stations that inject a fault into about one\n"
     "exchange in N (defaults 100000, 10, 1, any kind, COM22); KIND as plcsim\n"
-    "names it: badsum, wrongstation, truncated, garbage, silent, delay=150.\n";
+    "names it: badsum, wrongstation, truncated, garbage, silent, delay=150.\n"
+    "--fast scans with FastScan (driven by the replies) instead of the timer.\n";
 
 // Nothing when the arguments are fine; else the status to exit with, after
 // the usage (asked for, or with what is wrong) has been printed.
@@ -79,6 +81,8 @@ std::optional<int> CheckArguments(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return 0;
         }
+        if (arg == "--fast")
+            continue;
         if (std::find(std::begin(takeValues), std::end(takeValues), arg) == std::end(takeValues)) {
             std::fprintf(stderr, "fault_soak: %s %s\n%s", arg.starts_with("-") ? "unknown option" : "unexpected",
                          argv[i], kUsage);
@@ -106,6 +110,8 @@ int main(int argc, char** argv)
     const int oneIn = static_cast<int>(Arg(argc, argv, "--one-in", 10));
     const auto seed = static_cast<std::uint32_t>(Arg(argc, argv, "--seed", 1));
     kCom = static_cast<int>(Arg(argc, argv, "--com", kCom));
+    const bool fast = std::find_if(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--fast") == 0; }) !=
+                      argv + argc;
 
     char pattern[] = "/tmp/nimbo-faults-XXXXXX";
     const std::string folder = mkdtemp(pattern);
@@ -197,6 +203,7 @@ int main(int argc, char** argv)
     server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(kCom));
     server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(115200));
     server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(kTimerMs));
+    server.PutProperty(DISPID_NIMBO_FASTSCAN, {}, Variant::Bool(fast));
     for (int p = 1; p <= kPlcs; ++p) {
         server.PutProperty(DISPID_NIMBO_PLCENABLED1 + p - 1, {}, Variant::Long(1));
         server.PutProperty(DISPID_NIMBO_PLCSTART1 + p - 1, {}, Variant::Long(p * 100));
@@ -229,8 +236,8 @@ int main(int argc, char** argv)
         faults += count;
         kinds += " " + kind + "=" + std::to_string(count);
     }
-    std::printf("exchanges: %lld in %.0f s (115200 bit/s, timer %d ms, %d PLCs of %d registers)\n",
-                requests.load(), ran, kTimerMs, kPlcs, kRegisters);
+    std::printf("exchanges: %lld in %.0f s (115200 bit/s, %s, %d PLCs of %d registers)\n", requests.load(), ran,
+                fast ? "FastScan" : ("timer " + std::to_string(kTimerMs) + " ms").c_str(), kPlcs, kRegisters);
     std::printf("faults injected: %lld (one in %.1f):%s\n", faults, faults ? double(requests) / faults : 0.0,
                 kinds.c_str());
     std::printf("passes completed: %lld\n", passes);

@@ -26,7 +26,15 @@ CComSer::CComSer()
       rangeFirst(0),
       rangeLast(900),
       passStart(0),
-      lastDrop(LINK_DROP_NONE)
+      lastDrop(LINK_DROP_NONE),
+      replyTimeout(30),
+      replyDriven(0),
+      fastExchange(FAST_NONE),
+      requestTick(0),
+      advancePending(0),
+      writePlc(0),
+      replyTaken(0),
+      spoiltReply(0)
 {
     // The steering tables belong to the server, which loads them; zero them
     // so a bare object never polls at random.
@@ -66,10 +74,7 @@ void CComSer::SetRegister(int plc, int reg, std::int32_t value)
         return;
     }
     registers[reg] = value;
-    std::int32_t scanned = currentPlc;
-    currentPlc = plc;
-    SendWriteRegister(reg, value);
-    currentPlc = scanned;
+    SendWriteNow(plc, reg, 1, &value);
 }
 
 void CComSer::SetRegisterBlock(int plc, int reg, const std::int32_t* values)
@@ -81,9 +86,34 @@ void CComSer::SetRegisterBlock(int plc, int reg, const std::int32_t* values)
         return;
     }
     std::memcpy(&registers[reg], values, kBlockSize * sizeof(std::int32_t));
+    SendWriteNow(plc, reg, kBlockSize, values);
+}
+
+// While the reply-driven scan awaits a reply, a write sent now would cut
+// into that exchange (its echo mixed with the awaited reply, the awaited
+// length changed under it): it waits for the gap after the exchange.
+// The gap itself belongs to the scan too (a write sent while the server
+// tells its clients about a pass would meet the next request on the line),
+// so every write of the reply-driven scan is queued and sent by FastSendNext.
+void CComSer::SendWriteNow(int plc, int reg, int count, const std::int32_t* values)
+{
+    if (replyDriven) {
+        QueuedWrite w{plc, reg, count, {}};
+        std::memcpy(w.values, values, static_cast<std::size_t>(count) * sizeof(std::int32_t));
+        queuedWrites.push_back(w);
+        return;
+    }
+    SendWriteFrame(plc, reg, count, values);
+}
+
+void CComSer::SendWriteFrame(int plc, int reg, int count, const std::int32_t* values)
+{
     std::int32_t scanned = currentPlc;
     currentPlc = plc;
-    SendWriteBlock(reg, values);
+    if (count == 1)
+        SendWriteRegister(reg, values[0]);
+    else
+        SendWriteBlock(reg, values);
     currentPlc = scanned;
 }
 

@@ -64,7 +64,10 @@ void CComSer::SendFrame(int payloadLength)
     txBuffer[payloadLength + 3] = Checksum(payloadLength + 3, txBuffer);
     SetExpectedLength();
     WriteFrame();
-    WaitTicks(kRequestPause);
+    requestTick = GetTickCount();
+    // The reply-driven scan looks when the reply is in, not at a tick.
+    if (!replyDriven)
+        WaitTicks(kRequestPause);
 }
 
 void CComSer::SendCommand(BYTE command)
@@ -81,7 +84,8 @@ void CComSer::SendCommand(BYTE command)
 void CComSer::SendCommandWait(BYTE command)
 {
     SendCommand(command);
-    WaitTicks(kCommandPause);
+    if (!replyDriven)
+        WaitTicks(kCommandPause);
 }
 
 void CComSer::SendCommandByte(BYTE command, BYTE data)
@@ -132,33 +136,52 @@ int CComSer::PollNext()
         lastDrop = LINK_DROP_NO_PLC_ENABLED;
         return 0;
     }
-    int closed = RECEIVE_GOING_ON;
-    // Register numbers travel as 16 bits: a pass ends where the line's
-    // numbers end, rather than ask for register 65536 as register 0 and
-    // have the reply written over cells that are not this PLC's.
-    if (nextRegister > rangeLast || (nextRegister > kLastLineRegister && nextRegister != rangeFirst)) {
-        nextRegister = rangeFirst;
-        if (HasStatusEntry(currentPlc)) {
-            int i = currentPlc - 1;
-            plcStatus[i] = PLC_OK;
-            plcScanTime[i] = GetTickCount() - passStart;
-            plcLastSeen[i] = PackedLocalTime();
-        }
-        closed = RECEIVE_PASS_CLOSED;
+    int closed = PassDone() ? ClosePass() : RECEIVE_GOING_ON;
+    AskBlock();
+    return closed;
+}
+
+// Register numbers travel as 16 bits: a pass ends where the line's numbers
+// end, rather than ask for register 65536 as register 0 and have the reply
+// written over cells that are not this PLC's.
+bool CComSer::PassDone() const
+{
+    return nextRegister > rangeLast || (nextRegister > kLastLineRegister && nextRegister != rangeFirst);
+}
+
+int CComSer::ClosePass()
+{
+    nextRegister = rangeFirst;
+    if (HasStatusEntry(currentPlc)) {
+        int i = currentPlc - 1;
+        plcStatus[i] = PLC_OK;
+        plcScanTime[i] = GetTickCount() - passStart;
+        plcLastSeen[i] = PackedLocalTime();
     }
+    return RECEIVE_PASS_CLOSED;
+}
+
+void CComSer::AskBlock()
+{
     // A range that starts past the line's numbers has nothing to ask: the
     // PLC counts as not answering.
     if (nextRegister < 0 || nextRegister > kLastLineRegister) {
         lastDrop = LINK_DROP_REGISTER_NOT_ON_LINE;
-        return closed;
+        return;
     }
     txBuffer[3] = kReadBlock;
     PutRegisterNumber(&txBuffer[4], nextRegister);
     SendFrame(3);
-    return closed;
 }
 
 int CComSer::NextPlc()
+{
+    if (SelectNextPlc() == 0)
+        return 0;
+    return PollNext();
+}
+
+int CComSer::SelectNextPlc()
 {
     int p = FindEnabledPlc(currentPlc);
     if (p == 0)
@@ -170,7 +193,7 @@ int CComSer::NextPlc()
     }
     plcStatus[p - 1] = PLC_IN_USE;
     passStart = GetTickCount();
-    return PollNext();
+    return p;
 }
 
 int CComSer::ReceiveStep()
@@ -268,6 +291,11 @@ void CComSer::DispatchReply()
     // only used for its checksum. Everything read lies inside the buffer.
     const BYTE* frame = &rxBuffer[1];
     int reg = RegisterNumberAt(&frame[4]);
+    if (replyDriven && !AwaitedReply(frame[3], reg)) {
+        lastDrop = LINK_DROP_REPLY_NOT_AWAITED;
+        return;
+    }
+    replyTaken = 1;
     switch (frame[3]) {
     case kReplyEndOfPass:
         // Past the range, so that the PollNext that follows closes the pass;
@@ -305,14 +333,18 @@ void CComSer::DispatchReply()
         nextRegister = reg + kBlockSize;
         break;
     default:
-        PollNext();
+        // The reply-driven scan sends its next request itself, once the
+        // reply has been taken in; asking here as well would put two on the line.
+        if (!replyDriven)
+            PollNext();
         break;
     }
 }
 
 void CComSer::SelectPlc(SHORT plc)
 {
-    WaitTicks(kSelectPause);
+    if (!replyDriven)
+        WaitTicks(kSelectPause);
     ReadAppend();
     if (rxCount != 0 && rxCount >= expectedLength)
         CheckReply();
@@ -322,5 +354,6 @@ void CComSer::SelectPlc(SHORT plc)
     stallCount = 0;
     waiting = 1;
     PollNext();
-    WaitTicks(kSelectPause);
+    if (!replyDriven)
+        WaitTicks(kSelectPause);
 }

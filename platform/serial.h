@@ -121,3 +121,13 @@ NIMBO_PLATFORM_API BOOL GetOverlappedResult(HANDLE handle, OVERLAPPED* overlappe
                                             BOOL wait);
 NIMBO_PLATFORM_API DWORD GetLastError();
 NIMBO_PLATFORM_API void SetLastError(DWORD error);
+
+namespace nimbo {
+
+// The descriptor behind a port handle, for a watch on the event loop that
+// reads the line as soon as bytes arrive; -1 while the line is gone or for
+// a device without one. It changes when a lost line is opened again, so a
+// watcher asks again after each exchange. Never opens or waits.
+NIMBO_PLATFORM_API int SerialDescriptor(HANDLE handle);
+
+}  // namespace nimbo

@@ -30,6 +30,9 @@ public:
     // far end of a pseudo-terminal closed): the handle then drops it and opens
     // the same name again later.
     virtual bool Lost() const { return false; }
+    // The descriptor an event loop can watch for bytes to read; -1 for a
+    // device that has none (a line held in memory).
+    virtual int Descriptor() const { return -1; }
 };
 
 // Opens the device behind a port name ("COM3"); on failure returns null

@@ -5,6 +5,7 @@
 #include "platform/export.h"
 #include "platform/winuser.h"
 
+#include <memory>
 #include <vector>
 
 namespace nimbo {
@@ -22,5 +23,24 @@ NIMBO_PLATFORM_API std::vector<RECT> TakeInvalidations(HWND window);
 
 // The period a window's timer runs at, in milliseconds; 0 when it runs not.
 NIMBO_PLATFORM_API UINT TimerPeriod(HWND window, UINT_PTR id);
+
+// How long the event loop is kept from turning (a handler that blocks):
+// while it lives, a precise 1 ms timer runs on the loop and the longest gap
+// between two of its firings is kept.
+class NIMBO_PLATFORM_API LoopStallMeter {
+public:
+    LoopStallMeter();
+    ~LoopStallMeter();
+    LoopStallMeter(const LoopStallMeter&) = delete;
+    LoopStallMeter& operator=(const LoopStallMeter&) = delete;
+
+    double LongestGapMs() const;
+    // Forgets the gaps so far, e.g. once the start-up is over.
+    void Reset();
+
+private:
+    struct State;
+    std::unique_ptr<State> d_;
+};
 
 }  // namespace nimbo

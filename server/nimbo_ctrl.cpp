@@ -27,6 +27,7 @@ CNimboCtrl::~CNimboCtrl()
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
     remoteLine.reset();
+    StopFastScan();
     comSer.Close();
     nimbo::ObjectDestroyed();
 }
@@ -64,6 +65,20 @@ void CNimboCtrl::SetInternalTimer(std::int32_t value)
             SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(value), nullptr);
         }
     }
+    SetModifiedFlag();
+}
+
+// Takes effect at the next block of a running scan (see OnTimer and ServeLine).
+void CNimboCtrl::SetFastScan(BOOL value)
+{
+    fastScan = value ? TRUE : FALSE;
+    SetModifiedFlag();
+}
+
+void CNimboCtrl::SetReplyTimeout(std::int32_t value)
+{
+    if (value >= 0 && value < 100000)
+        comSer.replyTimeout = value;
     SetModifiedFlag();
 }
 
@@ -135,6 +150,8 @@ void CNimboCtrl::DoPropExchange(CPropExchange* px)
         std::snprintf(key, sizeof key, "PlcStop%d", i);
         PX_Long(px, key, comSer.plcStop[i - 1], 0);
     }
-    // After the tables, so that forms saved before it load as they were.
+    // Last, so that forms saved before they existed load as they were.
+    PX_Bool(px, "FastScan", fastScan, FALSE);
+    PX_Long(px, "ReplyTimeout", comSer.replyTimeout, 30);
     PX_String(px, "Remote", remote, "");
 }

@@ -6,6 +6,7 @@
 #include "link/client_info.h"
 #include "link/com_ser.h"
 #include "platform/olectl.h"
+#include "platform/readiness.h"
 #include "platform/wingdi.h"
 #include "server/modem_dialog.h"
 #include "server/report_dialog.h"
@@ -18,6 +19,8 @@
 #include <vector>
 
 constexpr UINT_PTR kScanTimer = 1;
+// The reply-driven scan's deadline for the awaited reply.
+constexpr UINT_PTR kReplyTimer = 2;
 extern const char* const kPortOpenFailure;
 
 class CNimboCtrl : public COleControl {
@@ -43,6 +46,8 @@ public:
     void SetInternalTimer(std::int32_t value);
     void SetPassword(const std::string& value);
     void SetGo(BOOL value);
+    void SetFastScan(BOOL value);
+    void SetReplyTimeout(std::int32_t value);
     std::int32_t GetReg(std::int32_t plc, std::int32_t offset);
     void SetReg(std::int32_t plc, std::int32_t offset, std::int32_t value);
     BOOL GetBit(std::int32_t plc, std::int32_t offset, std::int32_t bit);
@@ -75,6 +80,8 @@ public:
     std::string remote;
     std::unique_ptr<RemoteLine> remoteLine;
     std::deque<std::string> remoteRefusals;  // shown from the timer, one at a time
+    BOOL fastScan = FALSE;        // the FastScan property: the scan is driven by replies
+    BOOL fastScanning = FALSE;    // the reply-driven scan is the one running now
 
 private:
     void BuildDispatch();
@@ -83,6 +90,12 @@ private:
     void DispatchIndexedPlcTables();
     void DispatchModem();
     void ScanTick();
+    void FastTick();
+    void StartFastScan(bool fresh);
+    void StopFastScan();
+    void ServeLine();
+    void FollowLine();
+    void ArmReplyDeadline();
     void DialTick();
     void StartDialing();
     void OpenReport();
@@ -90,5 +103,7 @@ private:
     void StopLink();
     bool StartRemote();
     void RemoteTick();
+    std::unique_ptr<nimbo::DescriptorWatch> lineWatch;
+    bool serving = false;  // ServeLine is under way (a client's handler may run the event loop)
     static bool PlcAddressable(std::int32_t plc) { return plc >= 1 && plc <= 31; }
 };

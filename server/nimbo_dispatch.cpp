@@ -73,6 +73,11 @@ void CNimboCtrl::BuildDispatch()
         [this](const DispArgs& a, const Variant& v) {
             SetBit(a[0].AsLong(), a[1].AsLong(), a[2].AsLong(), v.AsBool() ? TRUE : FALSE);
         });
+    DispProperty(DISPID_NIMBO_FASTSCAN, "FastScan", VT_BOOL, [this] { return Variant::Bool(fastScan != 0); },
+                 [this](const Variant& v) { SetFastScan(v.AsBool() ? TRUE : FALSE); });
+    DispProperty(DISPID_NIMBO_REPLYTIMEOUT, "ReplyTimeout", VT_I4,
+                 [this] { return Variant::Long(comSer.replyTimeout); },
+                 [this](const Variant& v) { SetReplyTimeout(v.AsLong()); });
     DispMethod(DISPID_ABOUTBOX, "AboutBox", [this] { AboutBox(); });
     DispEvent(DISPID_NIMBO_ONPLC, "OnPlc", {"Plc"}, {VT_I4});
     DispEvent(DISPID_READYSTATECHANGE, "ReadyStateChange");

@@ -11,6 +11,7 @@ void CNimboCtrl::SetGo(BOOL value)
 {
     if (goValue == 1) {
         remoteLine.reset();
+        StopFastScan();
         if (modemEnabled == 1)
             comSer.SendTextAndClose(modemDisconnect.c_str());
         comSer.Close();
@@ -29,6 +30,7 @@ void CNimboCtrl::StopLink()
     if (m_hWnd)
         KillTimer(m_hWnd, kScanTimer);
     remoteLine.reset();
+    StopFastScan();
     if (modemEnabled == 1)
         comSer.SendTextAndClose(modemDisconnect.c_str());
     comSer.Close();
@@ -52,9 +54,13 @@ void CNimboCtrl::StartLink()
             // The scan takes over once the modem has connected.
             StartDialing();
         } else {
+            // The timer runs in both scans: it animates the face, and in
+            // the reply-driven one it only restarts an idle scan.
             if (m_hWnd)
                 SetTimer(m_hWnd, kScanTimer, static_cast<UINT>(comSer.timerInterval), nullptr);
             scanning = 1;
+            if (fastScan)
+                StartFastScan(true);
         }
     }
     BroadcastOffline();

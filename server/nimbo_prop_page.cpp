@@ -67,6 +67,8 @@ void CNimboPropPage::DoDataExchange(CDataExchange* pDX)
     DDP_Text(pDX, IDC_PAGE_TICK, internalTimer, "InternalTimer");
     DDX_Text(pDX, IDC_PAGE_TICK, internalTimer);
     DDV_MinMaxLong(pDX, internalTimer, kTickMin, kTickMax);
+    DDP_Check(pDX, IDC_PAGE_FASTSCAN, fastScan, "FastScan");
+    DDX_Check(pDX, IDC_PAGE_FASTSCAN, fastScan);
     DDP_Text(pDX, IDC_PAGE_COMSER, internalComSer, "InternalComSer");
     DDX_Text(pDX, IDC_PAGE_COMSER, internalComSer);
 }

@@ -22,6 +22,7 @@ public:
     std::int32_t internalTimer = 0;
     std::int64_t internalComSer = 0;  // the port object's address, whole
     std::string password;
+    BOOL fastScan = FALSE;
     CComSer* comSer = nullptr;        // null until the address is known
     CRowCtrl rowList;
 };

@@ -54,7 +54,7 @@ DialogTemplate GeneralPageTemplate()
     t.caption = "General";
     t.cx = 250;
     t.cy = 110;
-    DialogItem password{DialogItem::Edit, IDC_PAGE_PASSWORD, "", 70, 20, 173, 12};
+    DialogItem password{DialogItem::Edit, IDC_PAGE_PASSWORD, "", 70, 20, 100, 12};
     password.password = true;
     t.items = {
         {DialogItem::Static, IDC_STATIC, "COM", 7, 8, 20, 11},
@@ -65,6 +65,7 @@ DialogTemplate GeneralPageTemplate()
         {DialogItem::Edit, IDC_PAGE_TICK, "", 198, 7, 45, 12},
         {DialogItem::Static, IDC_STATIC, "PassWord", 7, 20, 51, 11},
         password,
+        {DialogItem::CheckBox, IDC_PAGE_FASTSCAN, "FAST SCAN", 180, 21, 63, 9},
         {DialogItem::Static, IDC_LIST_FRAME, "", 7, 35, 242, 68},
         {DialogItem::Edit, IDC_PAGE_COMSER, "", 22, 51, 69, 12},
     };

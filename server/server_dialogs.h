@@ -19,6 +19,7 @@ constexpr UINT IDC_PAGE_SPEED = 202;
 constexpr UINT IDC_PAGE_PASSWORD = 203;
 constexpr UINT IDC_PAGE_TICK = 204;
 constexpr UINT IDC_PAGE_COMSER = 217;
+constexpr UINT IDC_PAGE_FASTSCAN = 218;
 
 // The modem page.
 constexpr UINT IDC_MODEM_TEST = 210;

@@ -392,3 +392,11 @@ BOOL GetOverlappedResult(HANDLE handle, OVERLAPPED* overlapped, DWORD* transferr
         *transferred = static_cast<DWORD>(overlapped->InternalHigh);
     return Done();
 }
+
+int nimbo::SerialDescriptor(HANDLE handle)
+{
+    auto it = Ports().find(reinterpret_cast<std::uintptr_t>(handle));
+    if (it == Ports().end() || !it->second.device || it->second.device->Lost())
+        return -1;
+    return it->second.device->Descriptor();
+}

@@ -185,6 +185,8 @@ public:
 
     bool Lost() const override { return lost_; }
 
+    int Descriptor() const override { return lost_ ? -1 : fd_; }
+
 private:
     // A pseudo-terminal has no modem lines (ENOTTY); the link works without them.
     void SetModemLine(int line, bool on)

@@ -170,4 +170,13 @@ TEST_F(PagesTest, TheModemPageCarriesTheStrings)
     EXPECT_TRUE(Get(DISPID_NIMBO_MODEM).AsBool());
 }
 
+TEST_F(PagesTest, TheGeneralPageCarriesFastScan)
+{
+    WithSheet([&](nimbo::CPropertySheet& sheet) {
+        General(sheet).ClickDlgButton(IDC_PAGE_FASTSCAN);
+        EXPECT_TRUE(sheet.Apply());
+    });
+    EXPECT_TRUE(Get(DISPID_NIMBO_FASTSCAN).AsBool());
+}
+
 }  // namespace

@@ -14,7 +14,10 @@ TEST_F(ServerTest, SavedKeysComeInTheirOrderWithDefaults)
     ASSERT_GE(keys.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 16), expected);
     EXPECT_EQ(keys[12 + 95], "PlcStop32");
-    EXPECT_EQ(std::vector<std::string>(keys.begin() + 12 + 96, keys.end()), (std::vector<std::string>{"Remote"}));
+    EXPECT_EQ(std::vector<std::string>(keys.begin() + 12 + 96, keys.end()),
+              (std::vector<std::string>{"FastScan", "ReplyTimeout", "Remote"}));
+    EXPECT_FALSE(bag.Read("FastScan")->AsBool());
+    EXPECT_EQ(bag.Read("ReplyTimeout")->AsLong(), 30);
     EXPECT_EQ(bag.Read("Remote")->AsString(), "");
     EXPECT_EQ(bag.Read("_Version")->AsLong(), 0x10000);
     EXPECT_EQ(bag.Read("ModemInit")->AsString(), "AT&W1");
@@ -30,6 +33,8 @@ TEST_F(ServerTest, SaveThenLoadGivesTheSameState)
     Put(DISPID_NIMBO_PASSWORD, Variant::String("segreto \"1\""));
     Put(DISPID_NIMBO_MODEM, Variant::Bool(true));
     Put(DISPID_NIMBO_MODEMNUMBER, Variant::String("0451234"));
+    Put(DISPID_NIMBO_FASTSCAN, Variant::Bool(true));
+    Put(DISPID_NIMBO_REPLYTIMEOUT, Variant::Long(45));
     Enable(7, 100, 163);
     PropertyBag bag;
     server->SaveProperties(&bag);
@@ -49,6 +54,8 @@ TEST_F(ServerTest, SaveThenLoadGivesTheSameState)
     EXPECT_EQ(copy.comSer.plcEnabled[6], 1);
     EXPECT_EQ(copy.comSer.plcStart[6], 100);
     EXPECT_EQ(copy.comSer.plcStop[6], 163);
+    EXPECT_EQ(copy.fastScan, TRUE);
+    EXPECT_EQ(copy.comSer.replyTimeout, 45);
 }
 
 TEST_F(ServerTest, StoredFormWithoutModemKeysLoadsTheirDefaults)
@@ -65,6 +72,8 @@ TEST_F(ServerTest, StoredFormWithoutModemKeysLoadsTheirDefaults)
     EXPECT_EQ(server->comSer.baudRate, 4800) << "loaded values skip the setters' checks";
     EXPECT_EQ(server->comSer.plcEnabled[2], 1);
     EXPECT_EQ(server->comSer.timerInterval, 100);
+    EXPECT_EQ(server->fastScan, FALSE);
+    EXPECT_EQ(server->comSer.replyTimeout, 30);
 }
 
 TEST_F(ServerTest, UnusableStoredValuesTakeTheDefaultAndAreReported)

@@ -137,3 +137,20 @@ TEST_F(LineLoss, ComesBackUnderItsNameWithItsSettings)
     ASSERT_TRUE(second.Send(reply));
     EXPECT_EQ(ReadFromHandle(port, DWORD(reply.size())), reply);
 }
+
+// The descriptor an event loop watches follows the device: none while the
+// line is gone, the new device's once it is back.
+TEST_F(LineLoss, TheDescriptorFollowsTheDevice)
+{
+    Pty second;
+    ASSERT_TRUE(second.Ok());
+    EXPECT_GE(nimbo::SerialDescriptor(port), 0);
+    EXPECT_EQ(nimbo::SerialDescriptor(reinterpret_cast<HANDLE>(0x7)), -1);
+    Unplug();
+    Poll(port);
+    EXPECT_EQ(nimbo::SerialDescriptor(port), -1);
+    devices.Map(4, second.Slave());
+    clock.Advance(1000);
+    Poll(port);
+    EXPECT_GE(nimbo::SerialDescriptor(port), 0);
+}
