@@ -44,9 +44,11 @@ TEST_F(GatewayOnBroker, PublishesTheRetainedImageThenEachChangeOnce)
     EXPECT_EQ(late.On(kPrefix + "/plc/1/reg/302").size(), 1u);
 }
 
-TEST_F(GatewayOnBroker, TellsAStationGoneSilentAndBack)
+class GatewayScans : public GatewayOnBroker, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GatewayScans, TellAStationGoneSilentAndBack)
 {
-    StartGateway();
+    StartGateway(GetParam() ? std::vector<std::string>{"--fast"} : std::vector<std::string>{});
     Client watcher(broker.Port());
     watcher.Subscribe(kPrefix + "/plc/1/status");
     ASSERT_TRUE(watcher.Awaits(kPrefix + "/plc/1/status", "ok"));
@@ -55,6 +57,8 @@ TEST_F(GatewayOnBroker, TellsAStationGoneSilentAndBack)
     kill(simulator.Pid(), SIGUSR2);
     EXPECT_TRUE(watcher.Awaits(kPrefix + "/plc/1/status", "ok"));
 }
+
+INSTANTIATE_TEST_SUITE_P(TimerAndFast, GatewayScans, ::testing::Bool());
 
 TEST_F(GatewayOnBroker, WritesOnlyWhereAllowedAndAnswersEachRequest)
 {
