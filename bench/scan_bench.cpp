@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -23,53 +24,78 @@ namespace {
 constexpr int kRegisters = 160;  // ten blocks a pass
 constexpr int kRequestPauseMs = 20;
 
+// A server scanning one simulated PLC of kRegisters on a line of its own,
+// counting completed passes; gone with the line and its folder.
+class ScannedLine {
+public:
+    ScannedLine(int com, int speed, int timer, bool fast)
+    {
+        char pattern[] = "/tmp/nimbo-bench-XXXXXX";
+        folder_ = mkdtemp(pattern);
+        setenv("NIMBO_DEVICES", folder_.c_str(), 1);
+        stations_.Add(1);
+        line_ = std::make_unique<plcsim::PtyServer>(stations_, com, folder_);
+        line_->Start();
+        server.ResetProperties();
+        server.CreateControlWindow(0, 0, 0);
+        server.SetEventSink([this](DISPID, const std::string&, const DispArgs&) { ++passes; });
+        server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(com));
+        server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(speed));
+        server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(timer));
+        server.PutProperty(DISPID_NIMBO_FASTSCAN, {}, Variant::Bool(fast));
+        server.PutProperty(DISPID_NIMBO_PLCENABLED1, {}, Variant::Long(1));
+        server.PutProperty(DISPID_NIMBO_PLCSTART1, {}, Variant::Long(0));
+        server.PutProperty(DISPID_NIMBO_PLCSTOP1, {}, Variant::Long(kRegisters - 1));
+        server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
+    }
+    ~ScannedLine()
+    {
+        server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
+        line_->Stop();
+        std::filesystem::remove_all(folder_);
+    }
+    // Whether a first pass completes within a few seconds, the loop run in
+    // steps of stepMs.
+    bool FirstPass(int stepMs)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (passes == 0 && std::chrono::steady_clock::now() < giveUp)
+            nimbo::RunEventLoop(stepMs);
+        return passes > 0;
+    }
+    // Runs the benchmark's iterations, one pass each; answers their seconds.
+    double TimePasses(benchmark::State& state, int* counted)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        for (auto _ : state) {
+            const int target = passes + 1;
+            while (passes < target)
+                nimbo::RunEventLoop(5);
+            ++*counted;
+        }
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    CNimboCtrl server;
+    int passes = 0;
+
+private:
+    std::string folder_;
+    plcsim::StationSet stations_;
+    std::unique_ptr<plcsim::PtyServer> line_;
+};
+
 void ScanPasses(benchmark::State& state)
 {
     const int speed = static_cast<int>(state.range(0));
     const int timer = static_cast<int>(state.range(1));
-    char pattern[] = "/tmp/nimbo-bench-XXXXXX";
-    std::string folder = mkdtemp(pattern);
-    setenv("NIMBO_DEVICES", folder.c_str(), 1);
-    plcsim::StationSet stations;
-    stations.Add(1);
-    plcsim::PtyServer line(stations, 20, folder);
-    line.Start();
-
-    CNimboCtrl server;
-    server.ResetProperties();
-    server.CreateControlWindow(0, 0, 0);
-    int passes = 0;
-    server.SetEventSink([&](DISPID, const std::string&, const DispArgs&) { ++passes; });
-    server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(20));
-    server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(speed));
-    server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(timer));
-    server.PutProperty(DISPID_NIMBO_PLCENABLED1, {}, Variant::Long(1));
-    server.PutProperty(DISPID_NIMBO_PLCSTART1, {}, Variant::Long(0));
-    server.PutProperty(DISPID_NIMBO_PLCSTOP1, {}, Variant::Long(kRegisters - 1));
-    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (passes == 0 && std::chrono::steady_clock::now() < giveUp)
-        nimbo::RunEventLoop(timer);
-    if (passes == 0) {
-        server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
-        line.Stop();
-        std::filesystem::remove_all(folder);
+    ScannedLine scanned(20, speed, timer, false);
+    if (!scanned.FirstPass(timer)) {
         state.SkipWithError("no pass completes at this speed and period");
         return;
     }
-
     int counted = 0;
-    auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        int target = passes + 1;
-        while (passes < target)
-            nimbo::RunEventLoop(5);
-        ++counted;
-    }
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
-    line.Stop();
-    std::filesystem::remove_all(folder);
+    const double seconds = scanned.TimePasses(state, &counted);
 
     const int blocks = (kRegisters + 15) / 16;
     double tickSeconds = std::max(timer, kRequestPauseMs) / 1000.0;
@@ -92,53 +118,16 @@ void ScanRate(benchmark::State& state)
     const int speed = static_cast<int>(state.range(0));
     const bool fast = state.range(1) != 0;
     const int timer = static_cast<int>(state.range(2));
-    char pattern[] = "/tmp/nimbo-bench-XXXXXX";
-    std::string folder = mkdtemp(pattern);
-    setenv("NIMBO_DEVICES", folder.c_str(), 1);
-    plcsim::StationSet stations;
-    stations.Add(1);
-    plcsim::PtyServer line(stations, 21, folder);
-    line.Start();
-
-    CNimboCtrl server;
-    server.ResetProperties();
-    server.CreateControlWindow(0, 0, 0);
-    int passes = 0;
-    server.SetEventSink([&](DISPID, const std::string&, const DispArgs&) { ++passes; });
-    server.PutProperty(DISPID_NIMBO_COM, {}, Variant::Long(21));
-    server.PutProperty(DISPID_NIMBO_SPEED, {}, Variant::Long(speed));
-    server.PutProperty(DISPID_NIMBO_INTERNALTIMER, {}, Variant::Long(timer));
-    server.PutProperty(DISPID_NIMBO_FASTSCAN, {}, Variant::Bool(fast));
-    server.PutProperty(DISPID_NIMBO_PLCENABLED1, {}, Variant::Long(1));
-    server.PutProperty(DISPID_NIMBO_PLCSTART1, {}, Variant::Long(0));
-    server.PutProperty(DISPID_NIMBO_PLCSTOP1, {}, Variant::Long(kRegisters - 1));
-    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(true));
+    ScannedLine scanned(21, speed, timer, fast);
     nimbo::LoopStallMeter stalls;
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (passes == 0 && std::chrono::steady_clock::now() < giveUp)
-        nimbo::RunEventLoop(5);
-    if (passes == 0) {
-        server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
-        line.Stop();
-        std::filesystem::remove_all(folder);
+    if (!scanned.FirstPass(5)) {
         state.SkipWithError("no pass completes at this speed and period");
         return;
     }
-
     stalls.Reset();
     int counted = 0;
-    auto start = std::chrono::steady_clock::now();
-    for (auto _ : state) {
-        int target = passes + 1;
-        while (passes < target)
-            nimbo::RunEventLoop(5);
-        ++counted;
-    }
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = scanned.TimePasses(state, &counted);
     const double longestGap = stalls.LongestGapMs();
-    server.PutProperty(DISPID_NIMBO_GO, {}, Variant::Bool(false));
-    line.Stop();
-    std::filesystem::remove_all(folder);
 
     const double rate = kRegisters * counted / seconds;
     const double limit = 16.0 / (kBlockBytes * 10.0 / speed + kTurnaroundS);
