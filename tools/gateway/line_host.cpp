@@ -12,7 +12,9 @@ namespace gateway {
 
 namespace {
 constexpr char kServerClass[] = "NIMBOLib.Nimbo";
-constexpr char kButtonClass[] = "ZEMBUTTONLib.ZemButton";
+// The button, the only client control that writes, by its ProgID (what a
+// placed control answers, whichever of its names the form used).
+constexpr char kButtonProgId[] = "ZEMBUTTON.ZemButtonCtrl.1";
 // The server's own members the gateway steers it by.
 constexpr char kCom[] = "COM";
 constexpr char kPort[] = "InternalComSer";
@@ -176,7 +178,7 @@ std::vector<RegisterRange> LineHost::ButtonRegisters() const
     nimbo::FormEditor names(*form_);
     for (const std::string& name : names.Names()) {
         COleControl* c = form_->Control(name);
-        if (c == nullptr || c->ProgId() != kButtonClass)
+        if (c == nullptr || c->ProgId() != kButtonProgId)
             continue;
         const DispEntry* plc = c->Dispatch().Find("Plc");
         const DispEntry* reg = c->Dispatch().Find("Reg");

@@ -83,6 +83,27 @@ TEST_F(GatewayOnBroker, WritesOnlyWhereAllowedAndAnswersEachRequest)
     EXPECT_EQ(log.find("register not writable", first + 1), std::string::npos) << log;
 }
 
+TEST_F(GatewayOnBroker, AFormsButtonsNameTheWritableRegisters)
+{
+    const std::string form = folder + "/line.frm";
+    std::ofstream(form) << "Form Line\n    Server = \"S\"\n"
+                           "    Begin Push ZEMBUTTONLib.ZemButton\n        Plc = 1\n        Reg = 302\n    End\n"
+                           "    Begin S NIMBOLib.Nimbo\n        COM = 1\n        Speed = 115200\n        InternalTimer = 20\n"
+                           "        PlcEnabled1 = 1\n        PlcStart1 = 300\n        PlcStop1 = 303\n    End\nEnd\n";
+    ASSERT_TRUE(gateway.Start(std::string(NIMBO_BIN) + "/nimbo-gateway",
+                              {form, "--writable-from-form", "--broker", broker.Url()}, folder + "/gateway.out"));
+    ASSERT_TRUE(Eventually([&] { return GatewayLog().find("connected to") != std::string::npos; })) << GatewayLog();
+    Client op(broker.Port());
+    op.Subscribe("reply/#");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    op.Publish(kPrefix + "/plc/1/reg/302/set", "9", false, "reply/a");
+    op.Publish(kPrefix + "/plc/1/reg/300/set", "9", false, "reply/b");
+    EXPECT_TRUE(op.Awaits("reply/a", "done 9")) << op.Last("reply/a");
+    EXPECT_TRUE(op.Awaits("reply/b", "refused: register not writable"));
+    EXPECT_EQ(Logged("write reg=302 value=9"), 1u);
+    EXPECT_EQ(Logged("write reg=300"), 0u);
+}
+
 TEST_F(GatewayOnBroker, NeverWritesARetainedRequestNotEvenAfterARestart)
 {
     Client op(broker.Port());
