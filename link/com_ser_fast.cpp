@@ -5,19 +5,16 @@
 // bytes or a deadline is due.
 #include "link/com_ser.h"
 
+#include "link/com_ser_frames.h"
 #include "platform/clock.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr BYTE kStartOfFrame = 0xFF;
-constexpr int kReplyEndOfPass = 0x80;
-constexpr int kReplyWriteAlt = 0x9C;
-constexpr int kReplyWrite = 0x9D;
-constexpr int kReplyBlock = 0xBB;
+using namespace link_frames;
+
 constexpr int kMinFrame = 5;  // start, station, length, command, checksum
-constexpr int kLastLineRegister = 0xFFFF;
 constexpr DWORD kBitsPerByte = 10;
 
 }  // namespace

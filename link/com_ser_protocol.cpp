@@ -3,6 +3,7 @@
 // PLC's pass over its register range.
 #include "link/com_ser.h"
 
+#include "link/com_ser_frames.h"
 #include "link/tick_wait.h"
 #include "platform/clock.h"
 
@@ -10,17 +11,10 @@
 
 namespace {
 
-constexpr BYTE kStartOfFrame = 0xFF;
-constexpr BYTE kReadBlock = 59;
-constexpr BYTE kWriteRegister = 29;
-constexpr BYTE kWriteBlock = 60;
-constexpr BYTE kReplyEndOfPass = 0x80;
-constexpr BYTE kReplyWriteAlt = 0x9C;
-constexpr BYTE kReplyWrite = 0x9D;
-constexpr BYTE kReplyBlock = 0xBB;
+using namespace link_frames;
+
 constexpr int kSearchWindow = 80;
 constexpr int kStallLimit = 5;
-constexpr int kLastLineRegister = 0xFFFF;  // register numbers travel as two bytes
 constexpr DWORD kRequestPause = 20;
 constexpr DWORD kCommandPause = 100;
 constexpr DWORD kSelectPause = 25;
