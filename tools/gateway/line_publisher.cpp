@@ -63,6 +63,19 @@ Message LinePublisher::PassMessage(int plc, const Pass& pass) const
     return Make(PassTopic(plc), std::move(json), true);
 }
 
+namespace {
+// Calls changed(r) for each register of `pass` that `before` (when valid,
+// over the same range) did not hold with the same value.
+template <typename Changed>
+void ForEachChange(const Pass& before, bool valid, const Pass& pass, Changed changed)
+{
+    const bool sameRange = valid && before.first == pass.first && before.values.size() == pass.values.size();
+    for (std::size_t r = 0; r < pass.values.size(); ++r)
+        if (!sameRange || before.values[r] != pass.values[r])
+            changed(r);
+}
+}  // namespace
+
 std::vector<Message> LinePublisher::PassClosed(int plc, Pass pass, bool connected)
 {
     std::vector<Message> out;
@@ -70,27 +83,17 @@ std::vector<Message> LinePublisher::PassClosed(int plc, Pass pass, bool connecte
         return out;
     const int i = plc - 1;
     ++counters_.passes;
-    if (!connected) {
-        // The broker will get this pass whole on return; what changed in
-        // between is counted, not queued.
-        const Pass& before = passes_[i];
-        const bool sameRange = passed_[i] && before.first == pass.first && before.values.size() == pass.values.size();
-        for (std::size_t r = 0; r < pass.values.size(); ++r)
-            if (!sameRange || before.values[r] != pass.values[r])
-                ++counters_.dropped;
-        passes_[i] = std::move(pass);
-        passed_[i] = true;
-        return out;
-    }
-    Pass& held = published_[i];
-    const bool sameRange = anyPublished_[i] && held.first == pass.first && held.values.size() == pass.values.size();
-    for (std::size_t r = 0; r < pass.values.size(); ++r)
-        if (!sameRange || held.values[r] != pass.values[r])
+    if (connected) {
+        ForEachChange(passes_[i], brokerHolds_[i], pass, [&](std::size_t r) {
             out.push_back(Make(RegisterTopic(plc, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true));
-    out.push_back(PassMessage(plc, pass));
-    held.first = pass.first;
-    held.values = pass.values;
-    anyPublished_[i] = true;
+        });
+        out.push_back(PassMessage(plc, pass));
+    } else {
+        // The broker will get the newest pass whole on return; what changed
+        // in between is counted, not queued.
+        ForEachChange(passes_[i], passed_[i], pass, [&](std::size_t) { ++counters_.dropped; });
+    }
+    brokerHolds_[i] = connected;
     passes_[i] = std::move(pass);
     passed_[i] = true;
     return out;
@@ -129,9 +132,7 @@ std::vector<Message> LinePublisher::Reconnected()
         for (std::size_t r = 0; r < pass.values.size(); ++r)
             out.push_back(Make(RegisterTopic(i + 1, pass.first + static_cast<int>(r)), std::to_string(pass.values[r]), true));
         out.push_back(PassMessage(i + 1, pass));
-        published_[i].first = pass.first;
-        published_[i].values = pass.values;
-        anyPublished_[i] = true;
+        brokerHolds_[i] = true;
     }
     return out;
 }

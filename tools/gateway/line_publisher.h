@@ -69,10 +69,9 @@ private:
     Message PassMessage(int plc, const Pass& pass) const;
 
     std::string prefix_;
-    std::array<Pass, kPlcs> passes_;
+    std::array<Pass, kPlcs> passes_;  // each PLC's newest pass
     std::array<bool, kPlcs> passed_{};
-    std::array<Pass, kPlcs> published_;  // first and values the broker holds
-    std::array<bool, kPlcs> anyPublished_{};
+    std::array<bool, kPlcs> brokerHolds_{};  // the broker holds passes_ as they are
     std::array<PlcStatus, kPlcs> status_{};
     std::array<PlcStatus, kPlcs> statusPublished_{};
     Counters counters_;
