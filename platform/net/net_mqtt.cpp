@@ -122,9 +122,13 @@ struct MqttClient::State {
     {
         const std::shared_ptr<bool> stillAlive = alive;
         while (*stillAlive && !pending.empty()) {
-            const std::function<void()> next = std::move(pending.front());
-            pending.erase(pending.begin());
-            next();
+            // Taken whole: a handler may add more, or end the client.
+            const auto batch = std::exchange(pending, {});
+            for (const std::function<void()>& next : batch) {
+                if (!*stillAlive)
+                    return;
+                next();
+            }
         }
     }
 
