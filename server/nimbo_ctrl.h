@@ -80,6 +80,7 @@ public:
     std::string remote;
     std::unique_ptr<RemoteLine> remoteLine;
     std::deque<std::string> remoteRefusals;  // shown from the timer, one at a time
+    bool remoteBoxOpen = false;
     BOOL fastScan = FALSE;        // the FastScan property: the scan is driven by replies
     BOOL fastScanning = FALSE;    // the reply-driven scan is the one running now
 

@@ -44,12 +44,12 @@ bool CNimboCtrl::StartRemote()
 void CNimboCtrl::RemoteTick()
 {
     AdvanceAnimation();
-    static bool boxOpen = false;  // the timer goes on while a box is up
-    if (remoteRefusals.empty() || boxOpen)
+    // The timer goes on while a box is up.
+    if (remoteRefusals.empty() || remoteBoxOpen)
         return;
     const std::string why = remoteRefusals.front();
     remoteRefusals.pop_front();
-    boxOpen = true;
+    remoteBoxOpen = true;
     MessageBoxA(m_hWnd, why.c_str(), "Nimbo", MB_ICONEXCLAMATION | MB_OK);
-    boxOpen = false;
+    remoteBoxOpen = false;
 }
